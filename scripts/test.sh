@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the unit tests
+# of the portable logic, the checks of the built executables, and the end-to-end
+# tests that drive the real program under wine64 on a private virtual display.
+# Extra arguments go to ctest (e.g. -R e2e).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" "$root/build"
+cd "$root/build/host"
+ctest --output-on-failure "$@"
