@@ -218,6 +218,12 @@ TKeyPressEvent TForm::KeyPressHandler(std::string_view name) {
 void TForm::Describe(std::string& out) const {
     TComponent::Describe(out);
     out += "Text=" + caption_ + "\nTextHeight=" + std::to_string(actualTextHeight_) + "\n";
+#ifdef QC_TEST_HOOKS
+    // What the program's own owners hold right now: flat across repeated work, or a leak.
+    out += "LiveKernel=" + std::to_string(LiveObjects::Live(LiveObjects::Kind::Kernel)) +
+           "\nLiveGdi=" + std::to_string(LiveObjects::Live(LiveObjects::Kind::Gdi)) +
+           "\nLiveUser=" + std::to_string(LiveObjects::Live(LiveObjects::Kind::User)) + "\n";
+#endif
 }
 
 // ---- painting ----
