@@ -2,6 +2,7 @@
 
 #include "toolkit/application.h"
 #include "ui/main_form.h"
+#include "ui/test_hooks.h"
 
 // The program reads no command line and keeps no state between runs; every
 // path out, an error at start-up included, ends with exit code 0.
@@ -10,6 +11,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     TApplication application(instance);
     TfrmMain* frmMain = nullptr;
     try {
+        TestHooks::InstallLocaleSource(application);
         application.Initialize();
         application.SetTitle("Quill Cast");
         application.CreateForm(frmMain);

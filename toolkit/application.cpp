@@ -3,6 +3,7 @@
 #include <new>
 
 #include "app/model/error_text.h"
+#include "toolkit/locale_settings.h"
 
 namespace quillcast {
 namespace {
@@ -44,7 +45,10 @@ private:
 
 }  // namespace
 
-TApplication::TApplication(HINSTANCE instance) : instance_(instance) {
+TApplication::TApplication(HINSTANCE instance)
+    : instance_(instance),
+      localeSource_(&ReadThreadLocaleTimeSettings),
+      timeSettings_(InterpretLocaleTimeSettings(localeSource_())) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &TApplication::WindowProc;
@@ -75,6 +79,16 @@ TApplication::~TApplication() {
 void TApplication::SetTitle(std::string title) {
     title_ = std::move(title);
     if (window_) SetWindowTextA(window_.Get(), title_.c_str());
+}
+
+void TApplication::SetLocaleSource(LocaleSource source) {
+    localeSource_ = std::move(source);
+    timeSettings_ = InterpretLocaleTimeSettings(localeSource_());
+}
+
+void TApplication::SettingsChanged() {
+    AdoptUserDefaultLocale();
+    timeSettings_ = InterpretLocaleTimeSettings(localeSource_());
 }
 
 void TApplication::Terminate() noexcept {
@@ -191,6 +205,9 @@ LRESULT TApplication::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
             SetActiveWindow(mainForm_->Handle());
             return 0;
         }
+        break;
+    case WM_WININICHANGE:
+        SettingsChanged();
         break;
     case WM_QUERYENDSESSION:
         return TRUE;

@@ -8,6 +8,8 @@
 #include "toolkit/form.h"
 #include "toolkit/handles.h"
 #include "toolkit/model/exception.h"
+#include "sending/locale_time_settings.h"
+#include <functional>
 
 namespace quillcast {
 
@@ -51,6 +53,14 @@ public:
     // Reports the exception being handled; call only from inside a catch block.
     void HandleException() noexcept;
 
+    // The user's regional time settings, read at start and again whenever the
+    // system broadcasts a change of its settings.
+    const LocaleTimeSettings& TimeSettings() const noexcept { return timeSettings_; }
+    using LocaleSource = std::function<RawLocaleTimeSettings()>;
+    // Replaces where the settings come from (tests), and reads them at once.
+    void SetLocaleSource(LocaleSource source);
+    void SettingsChanged();
+
     HWND Handle() const noexcept { return window_.Get(); }
     HINSTANCE Instance() const noexcept { return instance_; }
     TForm* MainForm() const noexcept { return mainForm_; }
@@ -70,6 +80,8 @@ private:
     std::vector<std::unique_ptr<TForm>> forms_;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    LocaleSource localeSource_;
+    LocaleTimeSettings timeSettings_;
 };
 
 // Runs one window message's handling; what escapes it goes to the error report.

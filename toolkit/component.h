@@ -120,8 +120,8 @@ public:
 
     HWND Handle() const noexcept { return handle_; }
     int TabOrder() const noexcept { return tabOrder_; }
-    std::string Text() const;
-    void SetText(std::string_view text);
+    virtual std::string Text() const;
+    virtual void SetText(std::string_view text);
     void SetFocus() const noexcept;
     // Focus arrives by Tab or at start: edits then select their whole text.
     virtual void FocusedByKeyboard() {}

@@ -507,7 +507,7 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_WININICHANGE:
-        SettingsChanged();
+        application_.SettingsChanged();
         break;
     case WM_COPYDATA:
         return OnInspect(reinterpret_cast<HWND>(wParam), *reinterpret_cast<const COPYDATASTRUCT*>(lParam));

@@ -57,9 +57,6 @@ public:
     // face, the size is chosen so that the text height stays as designed.
     FontHandle CreateLayoutFont(std::string_view face, int height, bool bold, int designedTextHeight) const;
 
-    // Called when the system's settings change (a WM_WININICHANGE broadcast).
-    virtual void SettingsChanged() {}
-
     std::string_view ClassName() const override = 0;
 
 protected:

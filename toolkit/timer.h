@@ -6,7 +6,8 @@
 namespace quillcast {
 
 // A repeating timer whose ticks arrive as WM_TIMER messages of its form, on the
-// form's thread, and run OnTimer.
+// form's thread, and run OnTimer. A 1000 ms timer ticks just after each whole
+// second of the local clock.
 class TTimer : public TFormComponent {
 public:
     using TFormComponent::TFormComponent;
@@ -21,6 +22,7 @@ public:
 
 private:
     void Arm();
+    UINT NextDelay() const noexcept;
 
     TNotifyEvent onTimer_;
     UINT interval_ = 1000;

@@ -3,8 +3,10 @@
 #include <array>
 
 #include "sending/send_command.h"
+#include "sending/tick_decision.h"
+#include "toolkit/application.h"
 #include "toolkit/model/exception.h"
-#include "ui/fault_hooks.h"
+#include "ui/test_hooks.h"
 #include "ui/model/main_form_layout.h"
 
 namespace quillcast {
@@ -20,7 +22,7 @@ bool Assign(T*& field, TComponent* component) {
 }  // namespace
 
 const FormLayout& TfrmMain::Layout() const {
-    FaultHooks::OnBuildWindow();
+    TestHooks::OnBuildWindow();
     return MainFormLayout();
 }
 
@@ -70,7 +72,7 @@ TKeyPressEvent TfrmMain::KeyPressHandler(std::string_view name) {
 // ---- handlers ----
 
 void TfrmMain::sendMsgClick(TObject*) {
-    FaultHooks::OnSendClick();
+    TestHooks::OnSendClick();
     RS->SetCommand(std::string(kSendProgram));
     const std::string message = messageText->Text();
     const std::string receiver = IPwhere->Text();
@@ -82,7 +84,14 @@ void TfrmMain::messageTextKeyPress(TObject*, char& Key) {
     if (Key == '\r') sendMsg->Click();
 }
 
-void TfrmMain::timeTimerTimer(TObject*) {}
+void TfrmMain::timeTimerTimer(TObject*) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const TimeOfDay time{now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
+    const TickDecision tick = DecideTick(time, Application().TimeSettings(), dateArrif->Checked(), timeSet->Text());
+    timeNow->SetText(tick.timeText);
+    if (tick.send) sendMsg->Click();
+}
 
 void TfrmMain::SpeedButton1Click(TObject*) { Close(); }
 
