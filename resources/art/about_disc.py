@@ -38,7 +38,8 @@ def about_disc(size=48):
     rim = 2.4 * scale
     disc = coverage(size, size, circle(cx, cy, radius, 96))
     shadow = blurred(shifted(disc, size, size, round(1 * scale), round(2 * scale)), size, size, 1.6 * scale)
-    canvas.paint(shadow, SHADOW, 0.45)
+    # The faintest fringe is dropped: on a keyed glyph it would show as a grey ring on any other background.
+    canvas.paint([s if s >= 0.2 else 0.0 for s in shadow], SHADOW, 0.45)
     canvas.paint(disc, WHITE)
     inner = coverage(size, size, circle(cx, cy, radius - rim, 96))
     canvas.paint(inner, radial_gradient((cx - radius * 0.35, cy - radius * 0.4), radius * 1.45, BLUE_LIGHT, BLUE_DEEP))
