@@ -42,7 +42,10 @@ void TMaskEdit::SetText(std::string_view text) {
 }
 
 void TMaskEdit::Show(const MaskEditResult& edit) {
-    if (edit.refused) MessageBeep(0);
+    if (edit.refused) {
+        MessageBeep(0);  // nothing changed, the selection included
+        return;
+    }
     if (edit.changed) {
         showing_ = true;
         SetWindowTextA(Handle(), mask_->DisplayText().c_str());
