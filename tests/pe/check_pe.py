@@ -364,6 +364,7 @@ def check_glyph_dib(glyph, dib):
 
 
 def check_glyph_file(glyph, path):
+    expect(os.path.isfile(path), "%s does not exist" % path)
     with open(path, "rb") as f:
         data = f.read()
     expect(data[:2] == b"BM", "not a BMP file")
@@ -379,12 +380,7 @@ def check_glyph_file(glyph, path):
 def check_glyph_files(report, directory):
     for glyph in GLYPHS:
         path = os.path.join(directory, glyph.file_name)
-        report.run("glyph-file." + glyph.file_name, lambda g=glyph, p=path: _existing(p) and check_glyph_file(g, p))
-
-
-def _existing(path):
-    expect(os.path.isfile(path), "%s does not exist" % path)
-    return True
+        report.run("glyph-file." + glyph.file_name, check_glyph_file, glyph, path)
 
 
 def check_glyph_resources(report, resources):
