@@ -8,6 +8,9 @@
 // path out, an error at start-up included, ends with exit code 0.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace quillcast;
+    // Libraries loaded from here on come from the system folder only, never from
+    // beside the executable or the current folder, where anyone could plant one.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     TApplication application(instance);
     TfrmMain* frmMain = nullptr;
     try {
