@@ -1,7 +1,7 @@
 """The About button's picture: a blue disc with a white rim, a soft shadow and a white question mark.
 
-The disc sits high in the square so that only shadow reaches the lowest row,
-the one a shorter button cuts away.
+The About button is 31 pixels high and shows the 48-pixel picture centred, so only
+rows 8 to 38 are seen: the disc lies within them, and only its shadow reaches below.
 """
 import math
 
@@ -34,10 +34,10 @@ def question_mark(cx, cy, radius):
 def about_disc(size=48):
     canvas = Canvas(size, size)
     scale = size / 48.0
-    cx, cy, radius = 23.0 * scale, 22.0 * scale, 20.5 * scale
-    rim = 2.4 * scale
+    cx, cy, radius = 23.5 * scale, 22.5 * scale, 14.4 * scale
+    rim = 2.0 * scale
     disc = coverage(size, size, circle(cx, cy, radius, 96))
-    shadow = blurred(shifted(disc, size, size, round(1 * scale), round(2 * scale)), size, size, 1.6 * scale)
+    shadow = blurred(shifted(disc, size, size, round(1 * scale), round(2 * scale)), size, size, 1.2 * scale)
     # The faintest fringe is dropped: on a keyed glyph it would show as a grey ring on any other background.
     canvas.paint([s if s >= 0.2 else 0.0 for s in shadow], SHADOW, 0.45)
     canvas.paint(disc, WHITE)
