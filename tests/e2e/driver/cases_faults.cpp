@@ -17,6 +17,8 @@ void checkBoxLooks(const ErrorBox& box, HWND applicationWindow, const std::strin
     check(box.owner == applicationWindow, "the error box is owned by the application window");
     checkEqual(box.buttons.size(), std::size_t{1}, "buttons of the error box");
     checkEqual(box.buttons[0], std::string("OK"), "button of the error box");
+    check(showsSystemIcon(box, IDI_HAND), "the error box shows the stop icon");
+    check(!showsSystemIcon(box, IDI_EXCLAMATION), "the icon comparison tells the stop icon from the warning icon");
 }
 
 // Fails when the main window is on the screen.

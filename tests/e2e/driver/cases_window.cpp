@@ -1,5 +1,6 @@
 // The window tree, each component's class, place, size and texts, the creation
 // order, and the start-up show commands.
+#include <cstdlib>
 #include <optional>
 
 #include "case_context.h"
@@ -84,35 +85,50 @@ void checkLayout(CaseContext& context) {
     QuillcastSession session(context);
     // Keep the pointer off the buttons so that each shows its resting state.
     moveMouseTo(session.form(), POINT{300, 320});
+    Findings findings;
     for (const Expected& expected : kVisual) {
         const std::string name = expected.name;
-        const ComponentInfo info = session.component(name);
-        checkEqual(info.text("Name"), name, "Name of " + name);
-        checkEqual(info.text("Class"), std::string(expected.className), "Class of " + name);
-        checkEqual(info.number("Left"), expected.left, "Left of " + name);
-        checkEqual(info.number("Top"), expected.top, "Top of " + name);
+        const auto found = context.inspector().inspect(session.form(), name);
+        if (!found) {
+            findings.expect(false, "the form does not know " + name);
+            continue;
+        }
+        const ComponentInfo& info = *found;
+        const auto value = [&](const char* key) { return info.has(key) ? info.text(key) : std::string("(missing)"); };
+        findings.expectEqual(value("Name"), name, "Name of " + name);
+        findings.expectEqual(value("Class"), std::string(expected.className), "Class of " + name);
+        findings.expectEqual(value("Left"), show(expected.left), "Left of " + name);
+        findings.expectEqual(value("Top"), show(expected.top), "Top of " + name);
         if (expected.width == kFollowsText)
-            check(info.number("Width") > 0, name + " has a width that follows its text, got " + info.text("Width"));
+            findings.expect(std::atol(value("Width").c_str()) > 0,
+                            name + " has a width that follows its text, got " + value("Width"));
         else
-            checkEqual(info.number("Width"), expected.width, "Width of " + name);
-        checkEqual(info.number("Height"), expected.height, "Height of " + name);
-        if (expected.text) checkEqual(info.text("Text"), *expected.text, "Text of " + name);
-        checkEqual(info.text("Hint"), expected.hint, "Hint of " + name);
-        checkEqual(info.number("HasWindow"), long{expected.hasWindow}, "HasWindow of " + name);
-        checkEqual(info.number("Hwnd") != 0, expected.hasWindow, "whether " + name + " reports a window handle");
-        checkEqual(info.number("TabOrder"), expected.tabOrder, "TabOrder of " + name);
+            findings.expectEqual(value("Width"), show(expected.width), "Width of " + name);
+        findings.expectEqual(value("Height"), show(expected.height), "Height of " + name);
+        if (expected.text) findings.expectEqual(value("Text"), *expected.text, "Text of " + name);
+        findings.expectEqual(value("Hint"), expected.hint, "Hint of " + name);
+        findings.expectEqual(value("HasWindow"), std::string(expected.hasWindow ? "1" : "0"), "HasWindow of " + name);
+        findings.expect(expected.hasWindow ? std::atol(value("Hwnd").c_str()) != 0 : value("Hwnd") == "0",
+                        "Hwnd of " + name + " is " + value("Hwnd") + (expected.hasWindow ? ", expected a handle" : ", expected 0"));
+        findings.expectEqual(value("TabOrder"), show(expected.tabOrder), "TabOrder of " + name);
         if (expected.className == std::string("TSpeedButton"))
-            checkEqual(info.text("State"), std::string("Rest"), "State of " + name + " with the pointer elsewhere");
+            findings.expectEqual(value("State"), std::string("Rest"), "State of " + name + " with the pointer elsewhere");
+        if (name == "dateArrif") findings.expectEqual(value("Checked"), std::string("0"), "Checked of dateArrif at start");
     }
-    checkEqual(session.component("dateArrif").number("Checked"), 0L, "dateArrif is unchecked at start");
 
     for (const auto& [name, className] : kNonVisual) {
-        const ComponentInfo info = session.component(name);
-        checkEqual(info.text("Class"), std::string(className), std::string("Class of ") + name);
+        const auto found = context.inspector().inspect(session.form(), name);
+        if (!found) {
+            findings.expect(false, std::string("the form does not know ") + name);
+            continue;
+        }
+        const auto value = [&](const char* key) { return found->has(key) ? found->text(key) : std::string("(missing)"); };
+        findings.expectEqual(value("Class"), std::string(className), std::string("Class of ") + name);
         for (const char* key : {"Left", "Top", "Width", "Height", "HasWindow", "Hwnd"})
-            checkEqual(info.number(key), 0L, std::string(key) + " of the non-visual " + name);
-        checkEqual(info.number("TabOrder"), -1L, std::string("TabOrder of the non-visual ") + name);
+            findings.expectEqual(value(key), std::string("0"), std::string(key) + " of the non-visual " + name);
+        findings.expectEqual(value("TabOrder"), std::string("-1"), std::string("TabOrder of the non-visual ") + name);
     }
+    findings.report();
 }
 
 // The windowed components as Windows itself sees them, against what the form reports.

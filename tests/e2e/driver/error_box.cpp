@@ -27,6 +27,7 @@ ErrorBox readErrorBox(HWND box) {
         const std::string kind = className(child);
         const LONG style = GetWindowLongA(child, GWL_STYLE);
         if (!textControl && kind == "Static" && (style & SS_TYPEMASK) != SS_ICON) textControl = child;
+        if (kind == "Static" && (style & SS_TYPEMASK) == SS_ICON && (style & WS_VISIBLE)) result.icon = child;
         if (kind == "Button" && (style & WS_VISIBLE)) result.buttons.push_back(controlText(child));
     }
     if (!textControl) fail("the message box has no text control");
@@ -43,6 +44,62 @@ ErrorBox waitForErrorBox(Program& program) {
         return box != nullptr && IsWindowVisible(box);
     }, "an error box", kStartWait);
     return readErrorBox(box);
+}
+
+namespace {
+
+// The pixels of a screen-sized DC area as 0x00RRGGBB values, row by row.
+std::vector<DWORD> pixelsOf(HDC source, int x, int y, int width, int height) {
+    HDC memory = CreateCompatibleDC(source);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
+    GdiFlush();
+    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    for (DWORD& pixel : pixels) pixel &= 0x00FFFFFF;
+    return pixels;
+}
+
+}  // namespace
+
+bool showsSystemIcon(const ErrorBox& box, LPCSTR systemIcon) {
+    if (!box.icon) return false;
+    RedrawWindow(box.icon, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    sendWithTimeout(box.window, WM_NULL, 0, 0);
+    const RECT area = windowRect(box.icon);
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return false;
+
+    HDC screen = GetDC(nullptr);
+    const std::vector<DWORD> shown = pixelsOf(screen, area.left, area.top, width, height);
+    // The same icon drawn here over the control's background (its top-left pixel,
+    // which the icon's transparent corner leaves showing).
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, canvas);
+    const DWORD background = shown.front();
+    HBRUSH brush = CreateSolidBrush(RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF));
+    const RECT all{0, 0, width, height};
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    DrawIconEx(memory, 0, 0, LoadIconA(nullptr, systemIcon), 0, 0, 0, nullptr, DI_NORMAL);
+    const std::vector<DWORD> expected = pixelsOf(memory, 0, 0, width, height);
+    SelectObject(memory, previous);
+    DeleteObject(canvas);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shown == expected;
 }
 
 void pressOk(const ErrorBox& box) {

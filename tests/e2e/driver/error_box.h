@@ -15,6 +15,7 @@ struct ErrorBox {
     std::string caption;
     std::string text;
     std::vector<std::string> buttons;  // texts of the visible buttons
+    HWND icon = nullptr;               // the icon control, if the box has one
 };
 
 // Every message box the process has open right now.
@@ -22,6 +23,9 @@ std::vector<HWND> messageBoxesOf(DWORD processId);
 ErrorBox readErrorBox(HWND box);
 // Waits for a box; fails when the program ends first.
 ErrorBox waitForErrorBox(Program& program);
+// Whether the box's icon control shows the system icon `systemIcon` (IDI_HAND, ...):
+// its pixels on the screen against the same icon drawn here on the same background.
+bool showsSystemIcon(const ErrorBox& box, LPCSTR systemIcon);
 // Presses OK and waits for the box to go.
 void pressOk(const ErrorBox& box);
 

@@ -24,6 +24,13 @@ std::string show(const std::string& value) {
     return out + "\"";
 }
 
+void Findings::report() const {
+    if (problems_.empty()) return;
+    std::string all = show(problems_.size()) + " mismatch(es): ";
+    for (std::size_t i = 0; i < problems_.size(); ++i) all += (i ? "; " : "") + problems_[i];
+    fail(all);
+}
+
 namespace {
 
 bool globMatch(const char* pattern, const char* text) {

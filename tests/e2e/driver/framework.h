@@ -44,6 +44,23 @@ void checkEqual(const A& actual, const E& expected, const std::string& what) {
     if (!(actual == expected)) fail(what + ": got " + show(actual) + ", expected " + show(expected));
 }
 
+// Collects the mismatches of a table so that one run reports all of them at once.
+class Findings {
+public:
+    void expect(bool condition, const std::string& what) {
+        if (!condition) problems_.push_back(what);
+    }
+    template <class A, class E>
+    void expectEqual(const A& actual, const E& expected, const std::string& what) {
+        if (!(actual == expected)) problems_.push_back(what + ": got " + show(actual) + ", expected " + show(expected));
+    }
+    // Fails with every mismatch found, "; "-separated.
+    void report() const;
+
+private:
+    std::vector<std::string> problems_;
+};
+
 using Milliseconds = std::chrono::milliseconds;
 inline constexpr Milliseconds kShortWait{5000};
 inline constexpr Milliseconds kStartWait{20000};
