@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64
   wine64 fonts-wine fonts-liberation
   xvfb x11-utils xdotool imagemagick icoutils python3-pefile
+  clang libclang-rt-14-dev
 )
 
 missing=()
