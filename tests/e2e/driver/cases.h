@@ -9,6 +9,7 @@ namespace e2e {
 std::vector<TestCase> harnessCases();
 std::vector<TestCase> windowCases();
 std::vector<TestCase> focusCases();
+std::vector<TestCase> hintCases();
 std::vector<TestCase> sendingCases();
 std::vector<TestCase> closingCases();
 std::vector<TestCase> faultCases();

@@ -52,9 +52,17 @@ Program::Program(const CaseContext& context, const LaunchOptions& options) : con
     }
     std::string commandLine = "\"" + path + "\"";
     std::string environment = childEnvironment(context.netLog(), options.fault);
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, environment.data(),
-                        context.settings().programDir.c_str(), &startup, &info_))
-        fail("CreateProcess failed for " + path + " (error " + show(GetLastError()) + ")");
+    // Wine on a busy machine now and then refuses a start with an internal error; the
+    // program has not run at that point, so a second try is fair.
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, environment.data(),
+                           context.settings().programDir.c_str(), &startup, &info_))
+            return;
+        error = GetLastError();
+        if (error != ERROR_INTERNAL_ERROR) break;
+    }
+    fail("CreateProcess failed for " + path + " (error " + show(error) + ")");
 }
 
 Program::~Program() {
