@@ -14,5 +14,6 @@ std::vector<TestCase> sendingCases();
 std::vector<TestCase> closingCases();
 std::vector<TestCase> faultCases();
 std::vector<TestCase> scheduleCases();
+std::vector<TestCase> aboutCases();
 
 }  // namespace e2e
