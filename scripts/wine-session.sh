@@ -62,6 +62,20 @@ _qc_init_prefix() {
   touch "$marker"
 }
 
+# Cleans up after a session whose shell was killed outright (no trap runs then).
+_qc_start_watchdog() {
+  local owner=$$ xvfb=$_qc_xvfb_pid prefix=$WINEPREFIX server=$QC_WINESERVER
+  (
+    [ -n "${_qc_lock_fd:-}" ] && exec {_qc_lock_fd}>&-  # the lock belongs to the session
+    while kill -0 "$owner" 2>/dev/null && kill -0 "$xvfb" 2>/dev/null; do sleep 1; done
+    if kill -0 "$xvfb" 2>/dev/null; then
+      WINEPREFIX=$prefix "$server" -k
+      kill "$xvfb"
+    fi
+  ) </dev/null >/dev/null 2>&1 &
+  _qc_watchdog_pid=$!
+}
+
 wine_session_start() {
   local build_dir=$1
   [ -n "$build_dir" ] || { _qc_log "usage: wine_session_start BUILD_DIR"; return 2; }
@@ -83,6 +97,7 @@ wine_session_start() {
   "$QC_WINESERVER" -w >/dev/null 2>&1
 
   _qc_start_xvfb || return 1
+  _qc_start_watchdog
   _qc_init_prefix || return 1
   # One server for the whole session: each program then starts in a fraction of a second.
   "$QC_WINESERVER" -p || { _qc_log "wineserver -p failed"; return 1; }
@@ -94,6 +109,11 @@ wine_session_stop() {
   if [ -n "${WINEPREFIX:-}" ]; then
     "$QC_WINESERVER" -k >/dev/null 2>&1
     "$QC_WINESERVER" -w >/dev/null 2>&1
+  fi
+  if [ -n "${_qc_watchdog_pid:-}" ]; then
+    kill "$_qc_watchdog_pid" 2>/dev/null
+    wait "$_qc_watchdog_pid" 2>/dev/null
+    _qc_watchdog_pid=
   fi
   if [ -n "${_qc_xvfb_pid:-}" ]; then
     kill "$_qc_xvfb_pid" 2>/dev/null
