@@ -50,7 +50,8 @@ void checkHintTiming(CaseContext& context, const ButtonHint& expected) {
 
     waitUntil([&] { return !IsWindow(hint) || !IsWindowVisible(hint); }, "the hint to go away", Milliseconds(8000));
     const long long shownFor = millisecondsSince(shownAt);
-    check(shownFor >= 2000, "the hint went away after " + show(shownFor) + " ms, expected two and a half seconds");
+    // Seeing the hint late shortens the time we see it for: leave room below 2500 ms.
+    check(shownFor >= 1500, "the hint went away after " + show(shownFor) + " ms, expected two and a half seconds");
 }
 
 void checkNoHintOnFieldsOrLabels(CaseContext& context) {
