@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest libgtest-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64
-  wine64 fonts-wine fonts-liberation
+  wine64 fonts-wine fonts-liberation fonts-dejavu-core
   xvfb x11-utils xdotool imagemagick icoutils python3-pefile
   clang libclang-rt-14-dev
 )

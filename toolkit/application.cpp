@@ -139,13 +139,18 @@ bool TApplication::PreTranslate(MSG& message) {
 }
 
 void TApplication::Minimize() noexcept {
-    // Minimising the owner hides the forms it owns; the taskbar entry stays.
+    // The whole program goes to its taskbar entry: the main form hides and the
+    // application window, which carries the entry, is minimised.
+    if (mainForm_) ShowWindow(mainForm_->Handle(), SW_HIDE);
     if (window_) ShowWindow(window_.Get(), SW_MINIMIZE);
 }
 
 void TApplication::Restore() noexcept {
     if (window_) ShowWindow(window_.Get(), SW_RESTORE);
-    if (mainForm_) SetActiveWindow(mainForm_->Handle());
+    if (mainForm_) {
+        ShowWindow(mainForm_->Handle(), SW_SHOW);
+        SetActiveWindow(mainForm_->Handle());
+    }
 }
 
 void TApplication::ShowException(const Exception& error) noexcept {

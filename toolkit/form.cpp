@@ -78,18 +78,30 @@ FontHandle TForm::CreateLayoutFont(std::string_view face, int height, bool bold,
     const int scaledHeight = MulDiv(height, dpi, 96);
     FontHandle font = MakeFont(face, scaledHeight, bold);
     if (designedTextHeight <= 0 || FaceIs(font.Get(), face)) return font;
-    // The system put another face in; pick the size whose text height is the
-    // designed one, so the layout keeps its proportions.
+    // The system put another face in. Look for a substitute, among faces close
+    // in look, and a size whose text height is the designed one, so that the
+    // layout keeps its proportions and is not scaled at all at 96 dpi.
     const int target = MulDiv(designedTextHeight, dpi, 96);
-    int best = scaledHeight, bestError = std::abs(TextHeightOf(font.Get()) - target);
-    for (int delta = -3; delta <= 3 && bestError != 0; ++delta) {
-        const int candidate = scaledHeight + (scaledHeight < 0 ? -delta : delta);
-        if (candidate == 0) continue;
-        FontHandle trial = MakeFont(face, candidate, bold);
-        const int error = std::abs(TextHeightOf(trial.Get()) - target);
-        if (error < bestError) best = candidate, bestError = error;
+    struct Choice {
+        std::string_view face;
+        int height;
+        int error;
+    };
+    Choice best{face, scaledHeight, std::abs(TextHeightOf(font.Get()) - target)};
+    static constexpr std::string_view kSubstitutes[] = {"", "Microsoft Sans Serif", "Tahoma", "DejaVu Sans",
+                                                        "Liberation Sans", "Arial"};
+    for (std::string_view candidateFace : kSubstitutes) {
+        if (candidateFace.empty()) candidateFace = face;
+        for (int delta : {0, 1, -1, 2, -2}) {
+            if (best.error == 0) break;
+            const int height = scaledHeight + (scaledHeight < 0 ? -delta : delta);
+            if (height == 0) continue;
+            FontHandle trial = MakeFont(candidateFace, height, bold);
+            const int error = std::abs(TextHeightOf(trial.Get()) - target);
+            if (error < best.error) best = Choice{candidateFace, height, error};
+        }
     }
-    return best == scaledHeight ? std::move(font) : MakeFont(face, best, bold);
+    return MakeFont(best.face, best.height, bold);
 }
 
 void TForm::ReadProperty(std::string_view name, std::string_view value) {
@@ -536,6 +548,14 @@ bool TForm::OnInspect(HWND replyTo, const COPYDATASTRUCT& request) const {
         for (const auto& component : Components())
             if (component->Name() == name) component->Describe(reply);
         if (reply.empty()) return false;
+        // Every reply carries every key; those that do not apply read as nothing.
+        for (const char* key : {"Left=0", "Top=0", "Width=0", "Height=0", "Text=", "Hint=", "HasWindow=0",
+                                "Hwnd=0", "TabOrder=-1"}) {
+            const std::string_view entry(key);
+            const std::string name = std::string(entry.substr(0, entry.find('=') + 1));
+            if (reply.compare(0, name.size(), name) != 0 && reply.find("\n" + name) == std::string::npos)
+                reply.append(entry).append("\n");
+        }
     }
     COPYDATASTRUCT answer{kInspectReply, static_cast<DWORD>(reply.size()), reply.data()};
     SendMessageA(replyTo, WM_COPYDATA, reinterpret_cast<WPARAM>(window_.Get()), reinterpret_cast<LPARAM>(&answer));
