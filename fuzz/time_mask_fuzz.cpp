@@ -80,6 +80,83 @@ void CheckResult(const TimeMask& mask, const Before& before, const MaskEditResul
 
 bool IsSeparatorKey(const TimeMask& mask, char c) { return c == mask.DisplayText()[2] || c == mask.SeparatorInForce(); }
 
+// The display and caret that typing a digit, Delete and Backspace must leave,
+// worked out on the display text alone.
+struct ExpectedEdit {
+    std::string display;
+    int caret;
+    bool refused = false;
+};
+
+bool IsDigitIndex(int i) { return i != 2 && i != 5; }
+
+int DigitIndexAtOrAfter(int i) {
+    while (i < TimeMask::kLength && !IsDigitIndex(i)) ++i;
+    return i;
+}
+
+std::string WithRangeEmptied(std::string display, int from, int to) {
+    for (int i = from; i < to; ++i) {
+        if (IsDigitIndex(i)) display[i] = TimeMask::kBlank;
+    }
+    return display;
+}
+
+ExpectedEdit TypedDigit(const Before& before, char digit) {
+    ExpectedEdit edit{WithRangeEmptied(before.display, before.selectionStart, before.selectionEnd),
+                      before.selectionStart};
+    const int target = DigitIndexAtOrAfter(before.selectionStart);
+    if (target >= TimeMask::kLength) return {before.display, before.selectionStart, true};
+    edit.display[target] = digit;
+    edit.caret = DigitIndexAtOrAfter(target + 1);
+    return edit;
+}
+
+ExpectedEdit Deleted(const Before& before) {
+    const int end = before.selectionStart < before.selectionEnd ? before.selectionEnd
+                                                                : std::min(before.selectionStart + 1, 8);
+    return {WithRangeEmptied(before.display, before.selectionStart, end), before.selectionStart};
+}
+
+ExpectedEdit Backspaced(const Before& before) {
+    if (before.selectionStart < before.selectionEnd) {
+        return {WithRangeEmptied(before.display, before.selectionStart, before.selectionEnd), before.selectionStart};
+    }
+    int index = before.selectionStart - 1;
+    while (index >= 0 && !IsDigitIndex(index)) --index;
+    if (index < 0) return {before.display, before.selectionStart};
+    return {WithRangeEmptied(before.display, index, index + 1), index};
+}
+
+// The caret after the separator key: just past the next separator at or right of it.
+int PastNextSeparator(int caret) { return caret <= 2 ? 3 : caret <= 5 ? 6 : caret; }
+
+ExpectedEdit Pasted(const Before& before, std::string_view pasted, const TimeMask& mask) {
+    const char shownSeparator = before.display[2];
+    ExpectedEdit edit{WithRangeEmptied(before.display, before.selectionStart, before.selectionEnd),
+                      before.selectionStart};
+    bool wroteDigit = false;
+    for (char c : pasted) {
+        if (edit.caret >= TimeMask::kLength) break;
+        if (IsDigit(c)) {
+            const int target = DigitIndexAtOrAfter(edit.caret);
+            edit.display[target] = c;
+            edit.caret = DigitIndexAtOrAfter(target + 1);
+            wroteDigit = true;
+        } else if ((c == shownSeparator || c == mask.SeparatorInForce()) && IsDigitIndex(edit.caret - 1)) {
+            edit.caret = PastNextSeparator(edit.caret);
+        }
+    }
+    if (!wroteDigit) return {before.display, before.selectionStart, true};
+    return edit;
+}
+
+void CheckEdit(const TimeMask& mask, const MaskEditResult& result, const ExpectedEdit& expected) {
+    QC_FUZZ_CHECK(result.refused == expected.refused);
+    QC_FUZZ_CHECK(mask.DisplayText() == expected.display);
+    QC_FUZZ_CHECK(mask.SelectionStart() == expected.caret);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -97,31 +174,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const char typed = input.Char();
                 const bool acceptable = IsDigit(typed) || IsSeparatorKey(mask, typed);
                 result = mask.Type(typed);
+                if (IsDigit(typed)) CheckEdit(mask, *result, TypedDigit(before, typed));
                 if (!acceptable) QC_FUZZ_CHECK(result->refused);
                 break;
             }
-            case 1:  // a digit typed, the common case
-                result = mask.Type(static_cast<char>('0' + input.Byte() % 10));
+            case 1: {  // a digit typed, the common case
+                const char digit = static_cast<char>('0' + input.Byte() % 10);
+                result = mask.Type(digit);
+                CheckEdit(mask, *result, TypedDigit(before, digit));
                 break;
+            }
             case 2: {  // a separator typed: moves the caret only
                 const char separator = input.Byte() % 2 ? mask.SeparatorInForce() : mask.DisplayText()[2];
                 result = mask.Type(separator);
                 if (!IsDigit(separator)) {
-                    QC_FUZZ_CHECK(!result->refused && mask.DisplayText() == before.display);
+                    CheckEdit(mask, *result, {before.display, PastNextSeparator(before.selectionStart)});
                 }
                 break;
             }
             case 3:
                 result = mask.Delete();
-                QC_FUZZ_CHECK(!result->refused);
+                CheckEdit(mask, *result, Deleted(before));
                 break;
             case 4:
                 result = mask.Backspace();
-                QC_FUZZ_CHECK(!result->refused);
+                CheckEdit(mask, *result, Backspaced(before));
                 break;
             case 5: {
                 const std::string_view pasted = input.Text();
                 result = mask.Paste(pasted);
+                CheckEdit(mask, *result, Pasted(before, pasted, mask));
                 if (std::none_of(pasted.begin(), pasted.end(), IsDigit)) QC_FUZZ_CHECK(result->refused);
                 break;
             }
