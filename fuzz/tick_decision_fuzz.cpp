@@ -1,8 +1,11 @@
 // One tick of the clock timer: the text shown and whether the message goes now.
 // Input: a flags byte (bit 0: armed, bit 1: 24-hour clock, bit 2: leading zero,
-// bit 3: designator before, bit 4: four-byte readings instead of one-byte ones),
-// the separator in force, the reading (hour, minute, second, millisecond), a
-// second millisecond, then the schedule field's text to the end.
+// bit 3: designator before, bit 4: four-byte readings instead of one-byte ones,
+// bit 5: schedule written from the reading), the separator in force, the reading
+// (hour, minute, second, millisecond), a second millisecond, then either the
+// schedule field's text to the end or, with bit 5, pairs of (index, byte) that
+// overwrite the schedule written from the reading: near misses of a match are
+// then as common as matches.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -38,6 +41,18 @@ bool ReferenceFires(const quillcast::TimeOfDay& now, char separator, bool armed,
     return hour == now.hour && FieldValue(schedule, 3) == now.minute && FieldValue(schedule, 6) == now.second;
 }
 
+// "HH:MM:SS" from the reading, each field taken modulo 100 so any reading gives two digits.
+std::string WrittenFromReading(const quillcast::TimeOfDay& now, char separator) {
+    std::string written;
+    for (int field : {now.hour, now.minute, now.second}) {
+        const int twoDigits = (field % 100 + 100) % 100;
+        if (!written.empty()) written += separator;
+        written += static_cast<char>('0' + twoDigits / 10);
+        written += static_cast<char>('0' + twoDigits % 10);
+    }
+    return written;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -57,7 +72,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     now.second = reading();
     now.millisecond = reading();
     const int otherMillisecond = reading();
-    const std::string_view schedule = input.Rest();
+    std::string edited;
+    if ((flags & 0x20) != 0) {
+        edited = WrittenFromReading(now, settings.separator);
+        while (!input.Empty()) {
+            const std::size_t index = input.Byte() % edited.size();
+            edited[index] = input.Char();
+        }
+    }
+    const std::string_view schedule = (flags & 0x20) != 0 ? std::string_view(edited) : input.Rest();
 
     const quillcast::TickDecision decision = quillcast::DecideTick(now, settings, armed, schedule);
     QC_FUZZ_CHECK(decision.timeText == quillcast::TimeText(now, settings));
