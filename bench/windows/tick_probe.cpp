@@ -4,7 +4,9 @@
 //   tick_probe.exe [minutes=10] [idle-seconds=60]
 //
 // Starts quillcast.exe from its own folder. First it leaves the program alone for
-// idle-seconds and reads its CPU time with GetProcessTimes. Then, for `minutes`, it
+// idle-seconds and reads its CPU time with GetProcessTimes (under Wine: the kernel's
+// count for the program's own process, in 10 ms steps; what wineserver does on its
+// behalf is not in it). Then, for `minutes`, it
 // polls the text of timeNow about once a millisecond: every text that a tick wrote is
 // logged with this tool's GetLocalTime reading, and timeNow is set to a marker text at
 // once, so that a second tick in the same second shows as a change too (the program
