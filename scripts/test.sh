@@ -7,5 +7,9 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh" "$root/build"
+# The portable logic once more under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then a minute of coverage-guided fuzzing per target.
+"$root/scripts/sanitize.sh"
+"$root/scripts/fuzz.sh" 60
 cd "$root/build/host"
 ctest --output-on-failure "$@"

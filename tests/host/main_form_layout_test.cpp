@@ -136,6 +136,7 @@ TEST(PropertyValues, RejectValuesTheyCannotRead) {
     EXPECT_THROW(ParseBoolean("true"), Exception);
     EXPECT_THROW(ParseColor("clSilverish"), Exception);
     EXPECT_THROW(ParseSet("[a,,b]"), Exception);
+    EXPECT_THROW(ParseSet("[fsBold,]"), Exception);
     EXPECT_EQ(ParseColor("$00A4A0A0"), ColorValue::Rgb(160, 160, 164));
     EXPECT_EQ(ParseColor("clMedGray"), ColorValue::Rgb(160, 160, 164));
     EXPECT_EQ(ParseSet("[taPerspective, taToggled]").size(), 2u);

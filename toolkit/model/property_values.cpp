@@ -82,6 +82,7 @@ std::vector<std::string_view> ParseSet(std::string_view value) {
         members.push_back(item);
         if (comma == std::string_view::npos) break;
         rest.remove_prefix(comma + 1);
+        if (rest.empty()) ThrowBadValue("set", value);  // "[a,]": an empty last member
     }
     return members;
 }
