@@ -257,6 +257,24 @@ void TForm::PaintClient(HDC dc, const RECT& client) {
     }
 }
 
+HDC TForm::PaintBuffer(HDC like, int width, int height) {
+    // Kept from paint to paint and remade only when the client size changes:
+    // a full repaint then allocates nothing.
+    if (!paintBuffer_ || paintBufferSize_.cx != width || paintBufferSize_.cy != height) {
+        paintBuffer_.Reset();  // first: it has the old bitmap selected
+        paintBitmap_.Reset(CreateCompatibleBitmap(like, width, height));
+        if (paintBitmap_) paintBuffer_.Reset(CreateCompatibleDC(like));
+        if (!paintBuffer_) {
+            paintBitmap_.Reset();
+            paintBufferSize_ = SIZE{};
+            return nullptr;
+        }
+        SelectObject(paintBuffer_.Get(), paintBitmap_.Get());
+        paintBufferSize_ = SIZE{width, height};
+    }
+    return paintBuffer_.Get();
+}
+
 void TForm::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_.Get(), &paint);
@@ -266,14 +284,11 @@ void TForm::OnPaint() {
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width > 0 && height > 0) {
         // Compose off-screen and copy once: no flicker while resizing.
-        MemoryDc memory(CreateCompatibleDC(dc));
-        BitmapHandle bitmap(CreateCompatibleBitmap(dc, width, height));
-        if (memory && bitmap) {
-            SelectedObject selected(memory.Get(), bitmap.Get());
-            SetViewportOrgEx(memory.Get(), -area.left, -area.top, nullptr);
-            PaintClient(memory.Get(), client);
-            SetViewportOrgEx(memory.Get(), 0, 0, nullptr);
-            BitBlt(dc, area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+        if (HDC buffer = PaintBuffer(dc, client.right, client.bottom)) {
+            SavedDcState saved(buffer);
+            IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
+            PaintClient(buffer, client);
+            BitBlt(dc, area.left, area.top, width, height, buffer, area.left, area.top, SRCCOPY);
         } else {
             PaintClient(dc, client);
         }

@@ -79,6 +79,7 @@ private:
     void CreateWindowHandle();
     void CreateComponents();
     void OnPaint();
+    HDC PaintBuffer(HDC like, int width, int height);
     void OnMouse(UINT message, POINT point);
     void SetHover(TGraphicControl* control);
     TGraphicControl* ControlAt(POINT point) const noexcept;
@@ -91,6 +92,10 @@ private:
 
     TApplication& application_;
     WindowHandle window_;
+    // The off-screen picture of the client area; the bitmap outlives the DC it is selected into.
+    BitmapHandle paintBitmap_;
+    MemoryDc paintBuffer_;
+    SIZE paintBufferSize_{};
     FontHandle font_;
     WindowHandle hintWindow_;
     std::vector<TGraphicControl*> graphicControls_;  // paint order
