@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64
   wine64 fonts-wine fonts-liberation fonts-dejavu-core
-  xvfb x11-utils xdotool imagemagick icoutils python3-pefile
+  xvfb x11-utils xdotool imagemagick icoutils python3-pefile zip
   clang libclang-rt-14-dev
 )
 
