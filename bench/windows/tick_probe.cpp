@@ -1,19 +1,16 @@
-// How the program's clock ticks sit on the seconds of the local clock, and what the
-// idle program costs in CPU time. Prints figures; never fails on them.
+// How the program's clock ticks sit on the seconds of the local clock. Prints
+// figures; never fails on them.
 //
-//   tick_probe.exe [minutes=10] [idle-seconds=60]
+//   tick_probe.exe [minutes=10]
 //
-// Starts quillcast.exe from its own folder. First it leaves the program alone for
-// idle-seconds and reads its CPU time with GetProcessTimes (under Wine: the kernel's
-// count for the program's own process, in 10 ms steps; what wineserver does on its
-// behalf is not in it). Then, for `minutes`, it
-// polls the text of timeNow about once a millisecond: every text that a tick wrote is
-// logged with this tool's GetLocalTime reading, and timeNow is set to a marker text at
-// once, so that a second tick in the same second shows as a change too (the program
-// overwrites timeNow at every tick whatever it holds). Each tick is placed on the
-// second that its text names; that gives the seconds that got no tick, those that
-// got two or more, and how long after the turn of its second each tick was seen
-// (an upper bound of its offset: the polling adds up to a millisecond or two).
+// Starts quillcast.exe from its own folder and, for `minutes`, polls the text of
+// timeNow about once a millisecond: every text that a tick wrote is logged with this
+// tool's GetLocalTime reading, and timeNow is set to a marker text at once, so that a
+// second tick in the same second shows as a change too (the program overwrites
+// timeNow at every tick whatever it holds). Each tick is placed on the second that its
+// text names; that gives the seconds that got no tick, those that got two or more, and
+// how long after the turn of its second each tick was seen (an upper bound of its
+// offset: the polling adds up to a millisecond or two).
 #include <windows.h>
 
 #include <algorithm>
@@ -125,7 +122,6 @@ public:
     }
 
     bool started() const { return started_; }
-    HANDLE process() const { return info_.hProcess; }
 
     // The visible main window, once the program waits for input.
     HWND MainForm() {
@@ -136,16 +132,6 @@ public:
             if (!form_) Sleep(10);
         }
         return form_;
-    }
-
-    // CPU time used so far, kernel and user, in milliseconds.
-    double CpuMs() const {
-        FILETIME created, exited, kernel, user;
-        if (!GetProcessTimes(info_.hProcess, &created, &exited, &kernel, &user)) return -1;
-        const auto ms = [](const FILETIME& t) {
-            return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4;
-        };
-        return ms(kernel) + ms(user);
     }
 
 private:
@@ -222,18 +208,6 @@ std::optional<std::string> TextOf(HWND window) {
 
 // ---- measurements ----
 
-void MeasureIdleCpu(const Program& program, int seconds) {
-    const double cpu0 = program.CpuMs(), wall0 = NowMs();
-    Sleep(static_cast<DWORD>(seconds) * 1000);
-    const double cpu1 = program.CpuMs(), wall1 = NowMs();
-    if (cpu0 < 0 || cpu1 < 0) {
-        std::printf("idle_cpu                   GetProcessTimes failed (error %lu)\n", GetLastError());
-        return;
-    }
-    std::printf("idle_cpu                   %.1f ms of CPU in %.1f s = %.3f %% of one core (target <= 0.1 %%)\n",
-                cpu1 - cpu0, (wall1 - wall0) / 1000, (cpu1 - cpu0) / (wall1 - wall0) * 100);
-}
-
 struct Tick {
     long long second;   // the second its text names, on the clock's count
     double offsetMs;    // when it was seen, after the turn of that second
@@ -309,7 +283,6 @@ void MeasureTicks(HWND clock, int minutes) {
 
 int main(int argc, char** argv) {
     const int minutes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
-    const int idleSeconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 60;
 
     Program program(Folder() + "quillcast.exe");
     if (!program.started()) {
@@ -327,7 +300,6 @@ int main(int argc, char** argv) {
     const double firstTickDeadline = NowMs() + 5000;
     while (TextOf(clock).value_or("timeNow") == "timeNow" && NowMs() < firstTickDeadline) Sleep(10);
 
-    MeasureIdleCpu(program, idleSeconds);
     MeasureTicks(clock, minutes);
     return 0;
 }
