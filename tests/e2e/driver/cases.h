@@ -15,5 +15,6 @@ std::vector<TestCase> closingCases();
 std::vector<TestCase> faultCases();
 std::vector<TestCase> scheduleCases();
 std::vector<TestCase> aboutCases();
+std::vector<TestCase> dpiCases();
 
 }  // namespace e2e
