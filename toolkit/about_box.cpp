@@ -91,8 +91,14 @@ std::vector<about::FactLine> ReadSystemFacts() {
 
 TAboutBox::TAboutBox(TForm& owner, AboutBoxSettings settings) : owner_(owner), settings_(std::move(settings)) {}
 
-TAboutBox::~TAboutBox() {
-    window_.Reset();  // children first go with it; the fonts they use outlive them
+TAboutBox::~TAboutBox() { DestroyBoxWindow(); }
+
+void TAboutBox::DestroyBoxWindow() noexcept {
+    // Not through the owner's Reset: the window lets go of its handle itself at
+    // WM_NCDESTROY, while DestroyWindow is still running. Children go with it, and
+    // the fonts they use outlive them.
+    if (window_) DestroyWindow(window_.Get());
+    if (window_) window_.Release();  // the window procedure was detached: nothing else will
 }
 
 int TAboutBox::Scale(int designed) const noexcept { return owner_.Scale(designed); }
@@ -120,7 +126,7 @@ void TAboutBox::ShowModal() {
     session.Run([this] { return closed_ || !window_; });
     // Enabled before the box goes, so that activation returns to the owner.
     session.EnableOthers();
-    window_.Reset();
+    DestroyBoxWindow();
     session.RestoreFocus();
 }
 

@@ -43,6 +43,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateBoxWindow();
+    void DestroyBoxWindow() noexcept;
     void CreateFonts();
     // Creates the controls top to bottom and returns the client height they need.
     int CreateContent(int clientWidth);
