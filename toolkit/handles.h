@@ -31,11 +31,13 @@ public:
     explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
 
     void Reset(Handle handle = Traits::Invalid()) noexcept {
-        if (handle_ != Traits::Invalid()) {
-            Traits::Close(handle_);
+        // Let go first: closing a window calls back into its owner (WM_NCDESTROY),
+        // which must find the handle already gone rather than release it twice.
+        const Handle old = std::exchange(handle_, handle);
+        if (old != Traits::Invalid()) {
+            Traits::Close(old);
             LiveObjects::Released(Traits::kKind);
         }
-        handle_ = handle;
         Track();
     }
     Handle Release() noexcept {
