@@ -89,7 +89,8 @@ std::vector<ColorRun> GradientRuns(const BandGradient& gradient, int height) {
         const std::int64_t end = std::min<std::int64_t>(height, BandStart(height, count, lastOfColor + 1));
         const RgbColor color = BandColor(gradient, static_cast<int>(band));
         runs.push_back(ColorRun{RowRange{static_cast<int>(row), static_cast<int>(end)}, color});
-        row = end;  // beyond `row`: the band at `row` ends below it
+        // The band at `row` ends below it; the guard keeps the walk finite even so.
+        row = std::max(end, row + 1);
     }
     return runs;
 }
