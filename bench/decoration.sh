@@ -18,7 +18,10 @@ wineserver=${QC_WINESERVER:-/usr/lib/wine/wineserver}
 
 [ -f "$build/build.ninja" ] || cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" >/dev/null
-cmake --build "$build" --target quillcast-testhooks decoration_bench -j 2 >/dev/null
+if ! log=$(cmake --build "$build" --target quillcast-testhooks decoration_bench -j 2 2>&1); then
+  printf '%s\n' "$log" >&2
+  exit 1
+fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/qc-decoration-bench.XXXXXX")
 xvfb_pid=
