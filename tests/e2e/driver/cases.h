@@ -15,6 +15,7 @@ std::vector<TestCase> closingCases();
 std::vector<TestCase> faultCases();
 std::vector<TestCase> scheduleCases();
 std::vector<TestCase> aboutCases();
+std::vector<TestCase> robustnessCases();
 std::vector<TestCase> decorationCases();
 std::vector<TestCase> dpiCases();
 

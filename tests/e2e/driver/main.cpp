@@ -39,7 +39,7 @@ std::string directoryOfThisProgram() {
 std::vector<TestCase> allCases() {
     std::vector<TestCase> cases;
     for (auto group : {harnessCases, windowCases, focusCases, hintCases, sendingCases, closingCases, faultCases,
-                       scheduleCases, aboutCases, decorationCases, dpiCases}) {
+                       scheduleCases, aboutCases, decorationCases, dpiCases, robustnessCases}) {
         auto more = group();
         cases.insert(cases.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
     }
