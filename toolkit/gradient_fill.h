@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "toolkit/model/property_values.h"
-#include "ui/model/band_gradient.h"
+#include "toolkit/model/band_gradient.h"
 
 namespace quillcast {
 

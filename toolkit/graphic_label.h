@@ -5,7 +5,7 @@
 #include "toolkit/gradient_fill.h"
 #include "toolkit/handles.h"
 #include "toolkit/model/property_values.h"
-#include "ui/model/title_geometry.h"
+#include "toolkit/model/title_geometry.h"
 
 namespace quillcast {
 

@@ -1,4 +1,4 @@
-#include "ui/model/title_geometry.h"
+#include "toolkit/model/title_geometry.h"
 
 #include <gtest/gtest.h>
 

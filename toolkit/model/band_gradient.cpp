@@ -1,4 +1,4 @@
-#include "ui/model/band_gradient.h"
+#include "toolkit/model/band_gradient.h"
 
 #include <algorithm>
 
