@@ -79,7 +79,7 @@ void TControl::Describe(std::string& out) const {
     const RECT r = BoundsRect();
     out += "Left=" + std::to_string(r.left) + "\nTop=" + std::to_string(r.top) +
            "\nWidth=" + std::to_string(r.right - r.left) + "\nHeight=" + std::to_string(r.bottom - r.top) +
-           "\nText=" + Caption() + "\nHint=" + hint_ + "\nShowHint=" + (showHint_ ? "1" : "0") + "\n";
+           "\nText=" + CurrentText() + "\nHint=" + hint_ + "\nShowHint=" + (showHint_ ? "1" : "0") + "\n";
 }
 
 // ---- TGraphicControl ----

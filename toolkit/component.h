@@ -76,6 +76,8 @@ public:
     const RECT& DesignedBounds() const noexcept { return designed_; }
     bool ContainsPoint(POINT clientPoint) const noexcept;
     virtual const std::string& Caption() const noexcept { return caption_; }
+    // The text the control holds now, as the program reads it.
+    virtual std::string CurrentText() const { return caption_; }
     const std::string& Hint() const noexcept { return hint_; }
     bool ShowHint() const noexcept { return showHint_; }
 
@@ -122,6 +124,7 @@ public:
     int TabOrder() const noexcept { return tabOrder_; }
     virtual std::string Text() const;
     virtual void SetText(std::string_view text);
+    std::string CurrentText() const override { return Text(); }
     void SetFocus() const noexcept;
     // Focus arrives by Tab or at start: edits then select their whole text.
     virtual void FocusedByKeyboard() {}

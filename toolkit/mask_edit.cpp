@@ -64,6 +64,7 @@ void TMaskEdit::SyncSelection() {
 void TMaskEdit::ValidateEdit() {
     const MaskValidation check = mask_->Validate();
     if (check.valid) return;
+    returningAfterRefusal_ = GetFocus() != Handle();
     SetFocus();
     mask_->SetCaret(check.caret);
     SendMessageA(Handle(), EM_SETSEL, check.caret, check.caret);
@@ -89,7 +90,11 @@ bool TMaskEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     result = 0;
     switch (message) {
     case WM_SETFOCUS:
-        mask_->FocusGained();
+        // Entering the field starts a new edit that Escape can abandon. Coming
+        // back after a refused entry, or after a box or another program had the
+        // focus, continues the same edit.
+        if (!returningAfterRefusal_ && Form().ActiveControl() != this) mask_->FocusGained();
+        returningAfterRefusal_ = false;
         return TEdit::HandleMessage(message, wParam, lParam, result);
     case WM_KILLFOCUS: {
         // Only a move to another control of the same window checks the entry;

@@ -38,6 +38,7 @@ private:
     std::string editMask_;
     mutable std::optional<TimeMask> mask_;
     bool showing_ = false;  // our own WM_SETTEXT, not someone else's
+    bool returningAfterRefusal_ = false;
 };
 
 }  // namespace quillcast
