@@ -23,7 +23,10 @@ build_dir=${QC_BENCH_BUILD_DIR:-$root/build/win64-tickbench}
 [ -f "$build_dir/build.ninja" ] ||
   cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" >/dev/null || exit 1
-cmake --build "$build_dir" -j 2 --target quillcast tick_probe bare_clock >/dev/null || exit 1
+if ! build_log=$(cmake --build "$build_dir" -j 2 --target quillcast tick_probe bare_clock 2>&1); then
+  printf '%s\n' "$build_log" >&2
+  exit 1
+fi
 build_dir=$(cd "$build_dir" && pwd)
 
 # shellcheck source=../scripts/wine-session.sh
