@@ -151,7 +151,7 @@ void TForm::CreateWindowHandle() {
         if (!RegisterClassExA(&windowClass)) throw Exception("Cannot register the window class");
     }
     HWND handle = CreateWindowExA(0, kFormWindowClass, caption_.c_str(),
-                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL,
+                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                   designedWindow_.left, designedWindow_.top,
                                   designedWindow_.right - designedWindow_.left,
                                   designedWindow_.bottom - designedWindow_.top, application_.Handle(), nullptr,
@@ -377,8 +377,10 @@ void TForm::CreateHintWindow() {
 // than their extent scrolls instead ----
 
 void TForm::UpdateScrollBars() {
-    RECT client;
-    GetClientRect(window_.Get(), &client);
+    // Showing or hiding a bar resizes the client area and comes back here.
+    if (updatingScrollBars_) return;
+    updatingScrollBars_ = true;
+    HWND window = window_.Get();
     LONG right = 0, bottom = 0;
     for (const auto& component : Components()) {
         if (auto* control = dynamic_cast<TControl*>(component.get())) {
@@ -387,23 +389,36 @@ void TForm::UpdateScrollBars() {
             bottom = std::max(bottom, static_cast<LONG>(Scale(d.bottom)));
         }
     }
-    auto update = [&](int bar, LONG extent, LONG page, LONG& position) {
+    // Decide from the area the window would have with no bars at all, so that a
+    // bar once shown does not keep itself needed.
+    RECT client;
+    GetClientRect(window, &client);
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    LONG width = client.right + ((style & WS_VSCROLL) ? GetSystemMetrics(SM_CXVSCROLL) : 0);
+    LONG height = client.bottom + ((style & WS_HSCROLL) ? GetSystemMetrics(SM_CYHSCROLL) : 0);
+    bool horizontal = right > width, vertical = bottom > height;
+    if (horizontal) height -= GetSystemMetrics(SM_CYHSCROLL);
+    if (!vertical && bottom > height) vertical = true;
+    if (vertical) width -= GetSystemMetrics(SM_CXVSCROLL);
+    if (!horizontal && right > width) {
+        horizontal = true;
+        height -= GetSystemMetrics(SM_CYHSCROLL);
+    }
+    auto update = [&](int bar, bool needed, LONG extent, LONG page, LONG position) {
         SCROLLINFO info{};
         info.cbSize = sizeof(info);
-        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-        info.nMin = 0;
-        info.nMax = extent > page ? extent - 1 : 0;
-        info.nPage = extent > page ? static_cast<UINT>(page) : 0;
-        const LONG limit = std::max<LONG>(0, extent - page);
-        const LONG wanted = std::min(position, limit);
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        const LONG wanted = needed ? std::clamp<LONG>(position, 0, std::max<LONG>(0, extent - page)) : 0;
+        info.nMax = needed ? extent - 1 : 0;
+        info.nPage = needed ? static_cast<UINT>(std::max<LONG>(page, 0)) : 0;
         info.nPos = wanted;
-        SetScrollInfo(window_.Get(), bar, &info, TRUE);
-        if (extent <= page) ShowScrollBar(window_.Get(), bar, FALSE);
-        else ShowScrollBar(window_.Get(), bar, TRUE);
+        SetScrollInfo(window, bar, &info, TRUE);
+        ShowScrollBar(window, bar, needed ? TRUE : FALSE);
         return wanted;
     };
-    const LONG newX = update(SB_HORZ, right, client.right, scroll_.x);
-    const LONG newY = update(SB_VERT, bottom, client.bottom, scroll_.y);
+    const LONG newX = update(SB_HORZ, horizontal, right, width, scroll_.x);
+    const LONG newY = update(SB_VERT, vertical, bottom, height, scroll_.y);
+    updatingScrollBars_ = false;
     if (newX != scroll_.x || newY != scroll_.y) ScrollBy(newX - scroll_.x, newY - scroll_.y);
 }
 

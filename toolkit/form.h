@@ -105,6 +105,7 @@ private:
     TGraphicControl* captured_ = nullptr;
     TWinControl* activeControl_ = nullptr;
     bool everActivated_ = false;
+    bool updatingScrollBars_ = false;
     POINT scroll_{};
     // Designed window properties.
     RECT designedWindow_{};

@@ -1,5 +1,6 @@
 // The window tree, each component's class, place, size and texts, the creation
 // order, and the start-up show commands.
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -151,7 +152,10 @@ void checkChildWindows(CaseContext& context) {
         const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
         if (windowClass == std::string("Edit")) {
             check(exStyle & WS_EX_CLIENTEDGE, std::string(name) + " has the sunken edit border");
-            checkEqual(controlText(window), info.text("Text"), std::string("window text of ") + name);
+            // The masked field shows its blanks as the blank marker; the form reports them as spaces.
+            std::string shown = info.text("Text");
+            if (std::string(name) == "timeSet") std::replace(shown.begin(), shown.end(), ' ', '_');
+            checkEqual(controlText(window), shown, std::string("window text of ") + name);
         } else {
             checkEqual(style & BS_TYPEMASK, LONG{BS_AUTOCHECKBOX}, std::string("button type of ") + name);
             checkEqual(controlText(window), std::string("Will arrive in:"), "window text of dateArrif");

@@ -40,7 +40,8 @@ public:
 
     bool hasExited() const;
     // Waits for the end and returns the exit code.
-    DWORD waitForExit(Milliseconds timeout = kShortWait);
+    // Ending includes Wine unmapping each window, which can take seconds on a loaded machine.
+    DWORD waitForExit(Milliseconds timeout = Milliseconds(15000));
     void waitForInputIdle();
 
     HWND applicationWindow();  // class TApplication, waits for it
