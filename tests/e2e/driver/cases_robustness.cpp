@@ -6,7 +6,7 @@
 
 #include <cstring>
 #include <memory>
-#include <optional>
+#include <utility>
 #include <vector>
 
 #include "case_context.h"
