@@ -23,10 +23,17 @@ void TSpeedButton::Loaded() {
         BITMAP info{};
         GetObjectA(glyph_.Get(), sizeof(info), &info);
         glyphSize_ = SIZE{info.bmWidth, info.bmHeight};
-        // The bottom-left pixel names the colour that lets the background through.
+        // The bottom-left pixel names the colour that lets the background through;
+        // the mask holds 1 exactly where a pixel has that colour and 0 elsewhere.
         MemoryDc memory(CreateCompatibleDC(nullptr));
         SelectedObject selected(memory.Get(), glyph_.Get());
         transparent_ = GetPixel(memory.Get(), 0, glyphSize_.cy - 1);
+        mask_.Reset(CreateBitmap(glyphSize_.cx, glyphSize_.cy, 1, 1, nullptr));
+        if (!mask_) throw Exception("Cannot make the mask of the picture " + glyphName_);
+        MemoryDc maskDc(CreateCompatibleDC(nullptr));
+        SelectedObject maskSelected(maskDc.Get(), mask_.Get());
+        SetBkColor(memory.Get(), transparent_);
+        BitBlt(maskDc.Get(), 0, 0, glyphSize_.cx, glyphSize_.cy, memory.Get(), 0, 0, SRCCOPY);
     }
     TGraphicControl::Loaded();
 }
@@ -43,10 +50,19 @@ void TSpeedButton::Describe(std::string& out) const {
 }
 
 void TSpeedButton::PaintGlyph(HDC dc, int x, int y) const {
+    // Background ^ glyph, cleared where the glyph is opaque, ^ glyph again: the
+    // background stays under transparent pixels and the glyph shows elsewhere.
     MemoryDc memory(CreateCompatibleDC(dc));
+    MemoryDc maskDc(CreateCompatibleDC(dc));
     SelectedObject selected(memory.Get(), glyph_.Get());
-    TransparentBlt(dc, x, y, glyphSize_.cx, glyphSize_.cy, memory.Get(), 0, 0, glyphSize_.cx, glyphSize_.cy,
-                   transparent_);
+    SelectedObject maskSelected(maskDc.Get(), mask_.Get());
+    const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+    const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+    BitBlt(dc, x, y, glyphSize_.cx, glyphSize_.cy, memory.Get(), 0, 0, SRCINVERT);
+    BitBlt(dc, x, y, glyphSize_.cx, glyphSize_.cy, maskDc.Get(), 0, 0, SRCAND);
+    BitBlt(dc, x, y, glyphSize_.cx, glyphSize_.cy, memory.Get(), 0, 0, SRCINVERT);
+    SetBkColor(dc, oldBack);
+    SetTextColor(dc, oldText);
 }
 
 void TSpeedButton::Paint(HDC dc) {

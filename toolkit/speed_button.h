@@ -37,6 +37,7 @@ private:
     TNotifyEvent onClick_;
     std::string glyphName_;
     BitmapHandle glyph_;
+    BitmapHandle mask_;
     SIZE glyphSize_{};
     COLORREF transparent_ = 0;
     bool flat_ = false;

@@ -56,6 +56,14 @@ void TLMDStarter::Execute() {
     // The previous process runs on; only our hold on it ends.
     process_.Reset();
 
+    // The system starts no program with a command line longer than this; some
+    // shells cut it short instead and would send a message the user never wrote.
+    constexpr std::size_t kLongestCommandLine = 32767;
+    if (command_.size() + 3 + parameters_.size() >= kLongestCommandLine) {
+        lastError_ = ERROR_FILENAME_EXCED_RANGE;
+        return;
+    }
+
     SHELLEXECUTEINFOA request{};
     request.cbSize = sizeof(request);
     request.fMask = SEE_MASK_NOCLOSEPROCESS;
