@@ -7,7 +7,7 @@
 
 #include "toolkit/application.h"
 #include "toolkit/component_factory.h"
-#include "toolkit/inspect_protocol.h"
+#include "toolkit/component_query_protocol.h"
 #include "toolkit/timer.h"
 
 namespace quillcast {

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/inspect_protocol.h"
+#include "toolkit/component_query_protocol.h"
 
 namespace {
 

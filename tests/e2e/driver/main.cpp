@@ -18,7 +18,7 @@
 #include "case_context.h"
 #include "cases.h"
 #include "framework.h"
-#include "inspector.h"
+#include "component_query.h"
 #include "quillcast_session.h"
 #include "screenshot.h"
 #include "user_input.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "inspector.h"
+#include "component_query.h"
 #include "program.h"
 
 namespace e2e {

@@ -1,4 +1,4 @@
-#include "inspector.h"
+#include "component_query.h"
 
 #include <cstdlib>
 
