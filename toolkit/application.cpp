@@ -115,10 +115,13 @@ void TApplication::Run() {
     MSG message;
     while (!terminated_) {
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got == 0 || got == -1) {
+        if (got == 0) {
             terminated_ = true;
             break;
         }
+        // A message the system could not deliver (one too large to carry over from
+        // another process, say) is a failure of that message only: wait for the next.
+        if (got == -1) continue;
         try {
             if (PreTranslate(message)) continue;
             TranslateMessage(&message);

@@ -108,10 +108,7 @@ struct OversizedInput {
 // text: a WM_SETTEXT of 1 MiB cannot arrive whole, whatever the program does. The
 // paste brings the same text in through the clipboard, as a user would.
 const OversizedInput kOversizedInputs[] = {
-    // Under Wine 8 a cross-process WM_SETTEXT of about 1 MiB ends the program before
-    // its field sees the text (64 KiB arrives whole); the 1 MiB message reaches the
-    // field by paste below, where the program itself handles it.
-    {"large_message_by_settext", "messageText", (1 << 16), Delivery::SetText},
+    {"one_mib_message_by_settext", "messageText", 1 << 20, Delivery::SetText},
     {"one_mib_message_by_paste", "messageText", 1 << 20, Delivery::Paste},
     {"ten_thousand_character_receiver", "IPwhere", 10000, Delivery::SetText},
 };
