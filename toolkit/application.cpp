@@ -112,16 +112,21 @@ void TApplication::ShowMainForm() {
 void TApplication::Run() {
     if (!mainForm_) return;
     ShowMainForm();
+    // A message the system could not deliver (one too large to carry over from
+    // another process, say) is a failure of that message only: wait for the next.
+    // A queue that fails again and again would only spin the loop, so a long run
+    // of failures with no message between them ends it.
+    constexpr int kFailuresInARowToGiveUp = 1000;
+    int failuresInARow = 0;
     MSG message;
     while (!terminated_) {
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got == 0) {
+        if (got == -1 && ++failuresInARow < kFailuresInARowToGiveUp) continue;
+        if (got == 0 || got == -1) {
             terminated_ = true;
             break;
         }
-        // A message the system could not deliver (one too large to carry over from
-        // another process, say) is a failure of that message only: wait for the next.
-        if (got == -1) continue;
+        failuresInARow = 0;
         try {
             if (PreTranslate(message)) continue;
             TranslateMessage(&message);

@@ -248,10 +248,16 @@ void checkMaximised(CaseContext& context) {
     // new size are what can be checked.
     PostMessageA(form, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     waitUntil([&] { return IsZoomed(form) != FALSE; }, "the main window to be maximised");
+    // The state is set before the new size arrives.
     RECT after{};
-    GetClientRect(form, &after);
-    check(after.right > before.right && after.bottom > before.bottom,
-          "the maximised client area " + describeRect(after) + " is larger than " + describeRect(before));
+    try {
+        waitUntil([&] {
+            GetClientRect(form, &after);
+            return after.right > before.right && after.bottom > before.bottom;
+        }, "the maximised window to grow");
+    } catch (const CheckFailure&) {
+        fail("the maximised client area " + describeRect(after) + " is not larger than " + describeRect(before));
+    }
     RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     sendWithTimeout(form, WM_NULL, 0, 0);
     check(!session.program().hasExited(), "the program survives a repaint of its maximised window");

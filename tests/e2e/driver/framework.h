@@ -62,7 +62,7 @@ private:
 };
 
 using Milliseconds = std::chrono::milliseconds;
-inline constexpr Milliseconds kShortWait{5000};
+inline constexpr Milliseconds kShortWait{10000};
 inline constexpr Milliseconds kStartWait{20000};
 
 // Polls `condition` until it holds; fails with "timed out waiting for <what>" at the deadline.

@@ -41,7 +41,7 @@ public:
     bool hasExited() const;
     // Waits for the end and returns the exit code.
     // Ending includes Wine unmapping each window, which can take seconds on a loaded machine.
-    DWORD waitForExit(Milliseconds timeout = Milliseconds(15000));
+    DWORD waitForExit(Milliseconds timeout = Milliseconds(30000));
     void waitForInputIdle();
 
     HWND applicationWindow();  // class TApplication, waits for it
