@@ -15,6 +15,7 @@
 #include "driver/case_context.h"
 #include "driver/cases.h"
 #include "driver/quillcast_session.h"
+#include "driver/title_font.h"
 #include "driver/user_input.h"
 #include "driver/windows_query.h"
 
@@ -40,10 +41,6 @@ constexpr int kBackgroundBands = 236;
 constexpr int kTitleBands = 16;
 constexpr int kFactor = 5;
 constexpr int kDepth = 5;
-constexpr char kCaption[] = "Zuvo Quillcast";
-constexpr char kTitleFace[] = "Arial";
-constexpr int kTitleFontHeight = -40;
-constexpr int kDesignedTextHeight = 13;
 
 // ---- the band rules, worked out here on their own ----
 
@@ -358,60 +355,6 @@ struct ExpectedLetter {
     RECT ink{};    // client coordinates, clipped to the label
 };
 
-class TitleFont {
-public:
-    explicit TitleFont(int formTextHeight) {
-        LOGFONTA font{};
-        // The form scales a control's own font by its text height over the designed 13.
-        font.lfHeight = MulDiv(kTitleFontHeight, formTextHeight, kDesignedTextHeight);
-        font.lfWeight = FW_NORMAL;
-        font.lfCharSet = DEFAULT_CHARSET;
-        font.lfOutPrecision = OUT_TT_PRECIS;
-        font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-        lstrcpyA(font.lfFaceName, kTitleFace);
-        font_ = CreateFontIndirectA(&font);
-        dc_ = CreateCompatibleDC(nullptr);
-        previous_ = SelectObject(dc_, font_);
-        SetTextAlign(dc_, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
-        SetBkMode(dc_, TRANSPARENT);
-    }
-    TitleFont(const TitleFont&) = delete;
-    TitleFont& operator=(const TitleFont&) = delete;
-    ~TitleFont() {
-        SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-        DeleteObject(font_);
-    }
-
-    std::string face() const {
-        char name[LF_FACESIZE] = {};
-        GetTextFaceA(dc_, LF_FACESIZE, name);
-        return name;
-    }
-    SIZE extent(const std::string& text) const {
-        SIZE size{};
-        GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
-        return size;
-    }
-    // The box of the letter's outline laid down at base point (x, y); false for a
-    // blank letter. Outlines are rounded to whole pixels where they land, so the
-    // letter is measured exactly where it is to stand.
-    bool outlineBox(char letter, int x, int y, RECT& box) const {
-        BeginPath(dc_);
-        TextOutA(dc_, x, y, &letter, 1);
-        EndPath(dc_);
-        HRGN region = PathToRegion(dc_);
-        if (!region) return false;
-        const int kind = GetRgnBox(region, &box);
-        DeleteObject(region);
-        return kind != NULLREGION && kind != ERROR;
-    }
-
-private:
-    HFONT font_ = nullptr;
-    HDC dc_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-};
 
 std::vector<ExpectedLetter> expectedLetters(QuillcastSession& session, const RECT& label) {
     const long textHeight = session.component("frmMain").number("TextHeight");

@@ -10,6 +10,7 @@
 #include "case_context.h"
 #include "cases.h"
 #include "quillcast_session.h"
+#include "title_font.h"
 #include "windows_query.h"
 
 namespace e2e {
@@ -17,7 +18,6 @@ namespace e2e {
 namespace {
 
 constexpr DWORD kHighDpi = 144;
-constexpr int kDesignedTextHeight = 13;
 constexpr RECT kFormRect{281, 104, 281 + 706, 104 + 480};
 constexpr char kDesktopKey[] = "Control Panel\\Desktop";
 constexpr char kLogPixels[] = "LogPixels";
@@ -150,6 +150,13 @@ void checkLayoutAt144Dpi(CaseContext& context) {
                                 ", less than a line of text (" + show(textHeight) + ")");
         }
     }
+    // The title's own font follows the same rule: its line is the height of the
+    // scaled font's caption.
+    const TitleFont title(static_cast<int>(textHeight));
+    const ComponentInfo reported = session.component("LMDGraphicLabel1");
+    findings.expectEqual(reported.text("FontFace"), title.face(), "the title's font face");
+    findings.expectEqual(reported.number("LineHeight"), static_cast<long>(title.extent(kCaption).cy),
+                         "the title's line height at 144 dpi");
     findings.report();
     // Exit now lies beyond the unscaled window: close it from its system menu's command.
     PostMessageA(session.form(), WM_SYSCOMMAND, SC_CLOSE, 0);
