@@ -4,44 +4,13 @@
 
 #include "app/model/error_text.h"
 #include "toolkit/locale_settings.h"
+#include "toolkit/message_source.h"
+#include "toolkit/thread_windows_disabled.h"
 
 namespace quillcast {
 namespace {
 
 constexpr char kApplicationWindowClass[] = "TApplication";
-
-// Disables the program's other windows while a modal box is up, and gives the
-// active window and the focused control back afterwards.
-class TaskWindowsDisabled {
-public:
-    TaskWindowsDisabled() : active_(GetActiveWindow()), focus_(GetFocus()) {
-        EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(&disabled_));
-        for (HWND window : disabled_) EnableWindow(window, FALSE);
-    }
-    TaskWindowsDisabled(const TaskWindowsDisabled&) = delete;
-    TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;
-    ~TaskWindowsDisabled() {
-        for (HWND window : disabled_)
-            if (IsWindow(window)) EnableWindow(window, TRUE);
-        if (active_ && IsWindow(active_)) SetActiveWindow(active_);
-        if (focus_ && IsWindow(focus_)) SetFocus(focus_);
-    }
-
-private:
-    static BOOL CALLBACK Collect(HWND window, LPARAM list) noexcept {
-        if (IsWindowVisible(window) && IsWindowEnabled(window)) {
-            try {
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            } catch (...) {
-                return FALSE;
-            }
-        }
-        return TRUE;
-    }
-    HWND active_;
-    HWND focus_;
-    std::vector<HWND> disabled_;
-};
 
 }  // namespace
 
@@ -112,21 +81,13 @@ void TApplication::ShowMainForm() {
 void TApplication::Run() {
     if (!mainForm_) return;
     ShowMainForm();
-    // A message the system could not deliver (one too large to carry over from
-    // another process, say) is a failure of that message only: wait for the next.
-    // A queue that fails again and again would only spin the loop, so a long run
-    // of failures with no message between them ends it.
-    constexpr int kFailuresInARowToGiveUp = 1000;
-    int failuresInARow = 0;
+    TMessageSource queue;
     MSG message;
     while (!terminated_) {
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got == -1 && ++failuresInARow < kFailuresInARowToGiveUp) continue;
-        if (got == 0 || got == -1) {
+        if (queue.Next(message) != TMessageSource::Got::Message) {
             terminated_ = true;
             break;
         }
-        failuresInARow = 0;
         try {
             if (PreTranslate(message)) continue;
             TranslateMessage(&message);
@@ -166,7 +127,7 @@ void TApplication::ShowException(const Exception& error) noexcept {
         const std::string text = ErrorReportText(error.Message(), [](unsigned char byte) {
             return IsDBCSLeadByte(byte) != FALSE;
         });
-        TaskWindowsDisabled modal;
+        TThreadWindowsDisabled modal;
         MessageBoxA(window_.Get(), text.c_str(), title_.c_str(), MB_ICONERROR | MB_OK);
     } catch (...) {
         // Nothing sensible is left to report with.

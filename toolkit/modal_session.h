@@ -2,7 +2,8 @@
 #include <windows.h>
 
 #include <functional>
-#include <vector>
+
+#include "toolkit/thread_windows_disabled.h"
 
 namespace quillcast {
 
@@ -18,27 +19,22 @@ public:
     TModalSession(TApplication& application, HWND modal);
     TModalSession(const TModalSession&) = delete;
     TModalSession& operator=(const TModalSession&) = delete;
-    ~TModalSession();
 
     // Dispatches messages until `done` says so or the program is told to quit
     // (the quit message is posted again for the outer loop to see).
     void Run(const std::function<bool()>& done);
     // Enables the disabled windows: call before the modal window goes away, so
     // that the system hands activation back to them and not to another program.
-    void EnableOthers() noexcept;
+    void EnableOthers() noexcept { others_.EnableOthers(); }
     // Gives activation and focus back as they were before the session.
-    void RestoreFocus() noexcept;
+    void RestoreFocus() noexcept { others_.RestoreFocus(); }
 
 private:
-    static BOOL CALLBACK Collect(HWND window, LPARAM session) noexcept;
     bool PreTranslate(const MSG& message) const;
 
     TApplication& application_;
     HWND modal_;
-    HWND active_;
-    HWND focus_;
-    std::vector<HWND> disabled_;
-    bool restored_ = false;
+    TThreadWindowsDisabled others_;
 };
 
 }  // namespace quillcast

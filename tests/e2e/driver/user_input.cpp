@@ -36,6 +36,13 @@ INPUT mouseEvent(DWORD flags, LONG x = 0, LONG y = 0) {
 // system's mapping back (coordinate * size / 65536, rounded down) land on the pixel.
 LONG normalised(LONG pixel, int screenSize) { return (pixel * 65536 + screenSize - 1) / screenSize; }
 
+// An event at the screen point, in absolute coordinates.
+INPUT mouseEventAt(DWORD flags, POINT screen) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    return mouseEvent(flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, normalised(screen.x, width),
+                      normalised(screen.y, height));
+}
+
 }  // namespace
 
 void bringToFront(HWND window) {
@@ -69,8 +76,7 @@ void typeText(const std::string& text) {
 
 void moveMouseTo(HWND window, POINT client) {
     const POINT target = clientToScreen(window, client);
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    send({mouseEvent(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, normalised(target.x, width), normalised(target.y, height))});
+    send({mouseEventAt(0, target)});
     waitUntil([&] {
         POINT now{};
         GetCursorPos(&now);
@@ -83,7 +89,10 @@ void leftButtonUp() { send({mouseEvent(MOUSEEVENTF_LEFTUP)}); }
 
 void clickAt(HWND window, POINT client) {
     moveMouseTo(window, client);
-    send({mouseEvent(MOUSEEVENTF_LEFTDOWN), mouseEvent(MOUSEEVENTF_LEFTUP)});
+    // The buttons carry the point too: under Wine a late pointer event of the X
+    // server can still put the pointer back where it was before the move.
+    const POINT target = clientToScreen(window, client);
+    send({mouseEventAt(MOUSEEVENTF_LEFTDOWN, target), mouseEventAt(MOUSEEVENTF_LEFTUP, target)});
 }
 
 POINT centreOf(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
