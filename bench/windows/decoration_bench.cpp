@@ -18,29 +18,13 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/component_query_protocol.h"
+#include "bench/windows/bench_support.h"
 
 namespace {
 
+using namespace bench;
+
 constexpr int kWidth = 1920, kHeight = 1080;
-
-double NowMs() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / frequency;
-}
-
-// The value below which `percent` of the samples lie.
-double Percentile(std::vector<double> values, int percent) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() * static_cast<std::size_t>(percent) / 100];
-}
 
 struct WindowDcScope {
     HDC dc = GetDC(nullptr);
@@ -109,116 +93,6 @@ int RunBlitPainter() {
     return 0;
 }
 
-// ---- the program ----
-
-std::string g_reply;
-
-LRESULT CALLBACK ReplyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COPYDATA) {
-        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        if (data->dwData == quillcast::kInspectReply) g_reply.assign(static_cast<const char*>(data->lpData), data->cbData);
-        return TRUE;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-HWND ReplyWindow() {
-    static HWND window = [] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = ReplyProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "DecorationBenchReply";
-        RegisterClassA(&windowClass);
-        return CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                               windowClass.hInstance, nullptr);
-    }();
-    return window;
-}
-
-// A number from the form's inspection reply, or `fallback` when it is missing.
-long InspectNumber(HWND form, const std::string& component, const std::string& key, long fallback = -1) {
-    g_reply.clear();
-    COPYDATASTRUCT request{quillcast::kInspectRequest, static_cast<DWORD>(component.size()),
-                           const_cast<char*>(component.data())};
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(form, WM_COPYDATA, reinterpret_cast<WPARAM>(ReplyWindow()),
-                             reinterpret_cast<LPARAM>(&request), SMTO_ABORTIFHUNG, 5000, &result))
-        return fallback;
-    const std::string needle = key + "=";
-    for (std::size_t at = 0; at < g_reply.size();) {
-        const std::size_t end = g_reply.find('\n', at);
-        const std::string line = g_reply.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        if (line.rfind(needle, 0) == 0) return std::strtol(line.c_str() + needle.size(), nullptr, 10);
-        if (end == std::string::npos) break;
-        at = end + 1;
-    }
-    return fallback;
-}
-
-struct FoundWindow {
-    DWORD processId;
-    const char* className;
-    HWND window;
-};
-
-BOOL CALLBACK FindWindowOf(HWND window, LPARAM parameter) {
-    auto* found = reinterpret_cast<FoundWindow*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (owner == found->processId && std::string(name) == found->className && IsWindowVisible(window)) {
-        found->window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A process started for the measurement, closed (or killed) at the end.
-class Process {
-public:
-    Process(const std::string& path, const std::string& arguments) {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        std::string commandLine = "\"" + path + "\" " + arguments;
-        started_ = CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &startup, &info_) != FALSE;
-    }
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
-    ~Process() {
-        if (!started_) return;
-        if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(info_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(info_.hProcess, 1);
-        CloseHandle(info_.hThread);
-        CloseHandle(info_.hProcess);
-    }
-    bool Alive() const { return started_ && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
-    // Its shown top-level window of that class, once it is idle.
-    HWND Window(const char* className) {
-        if (!started_) return nullptr;
-        WaitForInputIdle(info_.hProcess, 20000);
-        FoundWindow found{info_.dwProcessId, className, nullptr};
-        for (int attempt = 0; attempt < 400 && !found.window; ++attempt) {
-            EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&found));
-            if (!found.window) Sleep(25);
-        }
-        return window_ = found.window;
-    }
-
-private:
-    PROCESS_INFORMATION info_{};
-    bool started_ = false;
-    HWND window_ = nullptr;
-};
-
-std::string Folder() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string full(path, length);
-    return full.substr(0, full.find_last_of("\\/") + 1);
-}
-
 // Sets the outer size so that the client area gets `width` x `height` (as far as
 // the system allows) and returns the client size reached.
 SIZE ResizeClient(HWND form, int width, int height) {
@@ -265,7 +139,7 @@ int main(int argc, char** argv) {
     const ReferencePicture picture = MakePicture(screen.dc);
     Process painter(Folder() + "decoration_bench.exe", "--blit-painter");
     HWND painterWindow = painter.Window("DecorationBenchBlitPainter");
-    Process program(Folder() + "quillcast-testhooks.exe", "");
+    Process program(Folder() + "quillcast-testhooks.exe");
     HWND form = program.Window("TfrmMain");
     if (!blitTarget || !painterWindow || !form) {
         std::printf("a window to measure did not appear (bench %p, painter %p, program %p)\n",
@@ -307,11 +181,12 @@ int main(int argc, char** argv) {
     std::printf("client_area                       %ldx%ld, %zu samples each\n", full.cx, full.cy, fullRepaints.size());
     std::printf("%-33s %8s %8s\n", "", "median", "p10");
     for (const Figure& figure : figures)
-        std::printf("%-33s %8.3f %8.3f  (%s)\n", figure.name, Percentile(figure.samples, 50),
-                    Percentile(figure.samples, 10), figure.what);
+        std::printf("%-33s %8.3f %8.3f  (%s)\n", figure.name, Percentile(figure.samples, 0.5),
+                    Percentile(figure.samples, 0.1), figure.what);
     for (int percent : {50, 10}) {
-        const double repaint = Percentile(fullRepaints, percent);
-        const double paint = Percentile(blitPaints, percent), call = Percentile(blitCalls, percent);
+        const double share = percent / 100.0;
+        const double repaint = Percentile(fullRepaints, share);
+        const double paint = Percentile(blitPaints, share), call = Percentile(blitCalls, share);
         std::printf("ratio_p%-2d repaint/bitblt_paint   %.2f  (target <= 2)   repaint/bitblt_call %.2f\n", percent,
                     paint > 0 ? repaint / paint : 0.0, call > 0 ? repaint / call : 0.0);
     }
@@ -320,11 +195,12 @@ int main(int argc, char** argv) {
     // count, the designed one, and larger than the system lets a window get.
     const SIZE sizes[] = {{0, 0},    {1, 1},     {1, 0},      {0, 1},       {690, 441},     {300, 100},
                           {50, 235}, {2000, 17}, {1920, 1080}, {2560, 1600}, {32000, 32000}, {640, 480}};
-    const long gdiBefore = InspectNumber(form, "frmMain", "LiveGdi");
+    Inspector inspector;
+    const long gdiBefore = inspector.Number(form, "frmMain", "LiveGdi");
     SIZE largest{0, 0};
     int painted = 0;
     const double resizeStart = NowMs();
-    for (int i = 0; i < resizes && program.Alive(); ++i) {
+    for (int i = 0; i < resizes && program.Running(); ++i) {
         const SIZE wanted = sizes[i % (sizeof sizes / sizeof sizes[0])];
         const SIZE reached = ResizeClient(form, wanted.cx, wanted.cy);
         RepaintNow(form);
@@ -333,8 +209,8 @@ int main(int argc, char** argv) {
         ++painted;
     }
     const double resizeMs = NowMs() - resizeStart;
-    const bool alive = program.Alive();
-    const long gdiAfter = alive ? InspectNumber(form, "frmMain", "LiveGdi") : -1;
+    const bool alive = program.Running();
+    const long gdiAfter = alive ? inspector.Number(form, "frmMain", "LiveGdi") : -1;
     std::printf("resizes_painted                   %d of %d (%.1f ms each, resize and repaint)\n", painted, resizes,
                 painted ? resizeMs / painted : 0.0);
     std::printf("largest_client_painted            %ldx%ld\n", largest.cx, largest.cy);

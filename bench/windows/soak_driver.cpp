@@ -12,7 +12,6 @@
 // clock ticks. Prints one table. Exit code: 2 when some work could not be done, 1 with
 // --check when a live count grew over a phase, else 0.
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,26 +19,11 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/component_query_protocol.h"
+#include "bench/windows/bench_support.h"
 
 namespace {
 
-double NowMs() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-template <class Condition>
-bool WaitFor(Condition condition, double timeoutMs = 10000) {
-    const double deadline = NowMs() + timeoutMs;
-    while (!condition()) {
-        if (NowMs() > deadline) return false;
-        Sleep(1);  // the program under test needs the processor more than we do
-    }
-    return true;
-}
+using namespace bench;
 
 // Work that could not be done ends the soak: its figures would mean nothing.
 class SoakError {
@@ -55,65 +39,21 @@ void Require(bool condition, const std::string& what) {
     if (!condition) throw SoakError(what);
 }
 
-std::string Folder() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string file(path, length);
-    return file.substr(0, file.find_last_of("\\/") + 1);
-}
-
-HWND FindVisible(DWORD processId, const char* windowClass) {
-    struct Search {
-        DWORD processId;
-        const char* windowClass;
-        HWND found;
-    } search{processId, windowClass, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = static_cast<Search*>(reinterpret_cast<void*>(param));
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (owner != s->processId || lstrcmpA(name, s->windowClass) != 0 || !IsWindowVisible(window)) return TRUE;
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // ---- the program, started with the net stand-in's log of its own ----
 
 class Program {
 public:
-    Program(const std::string& exe, const std::string& netLog) {
-        SetEnvironmentVariableA("QC_NET_LOG", netLog.c_str());
-        std::string commandLine = "\"" + exe + "\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        Require(CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, Folder().c_str(),
-                               &startup, &info_) != FALSE,
-                "cannot start " + exe);
-        WaitForInputIdle(info_.hProcess, 20000);
-        Require(WaitFor([&] { return (form_ = FindVisible(info_.dwProcessId, "TfrmMain")) != nullptr; }, 20000),
-                "the main window never appeared");
-    }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-    ~Program() {
-        if (WaitForSingleObject(info_.hProcess, 0) != WAIT_OBJECT_0) {
-            TerminateProcess(info_.hProcess, 99);
-            WaitForSingleObject(info_.hProcess, 5000);
-        }
-        CloseHandle(info_.hThread);
-        CloseHandle(info_.hProcess);
+    Program(const std::string& exe, const std::string& netLog) : process_(WithNetLog(exe, netLog)) {
+        Require(process_.Started(), "cannot start " + exe);
+        WaitForInputIdle(process_.Handle(), 20000);
+        form_ = WaitForVisible(process_.Id(), "TfrmMain", 20000);
+        Require(form_ != nullptr, "the main window never appeared");
     }
 
-    HANDLE Process() const { return info_.hProcess; }
-    DWORD Id() const { return info_.dwProcessId; }
+    HANDLE Process() const { return process_.Handle(); }
+    DWORD Id() const { return process_.Id(); }
     HWND Form() const { return form_; }
-    bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+    bool Running() const { return process_.Running(); }
     // Returns once the program has handled everything sent or posted before.
     void Settle() const {
         DWORD_PTR ignored = 0;
@@ -122,114 +62,24 @@ public:
     }
 
 private:
-    PROCESS_INFORMATION info_{};
+    // The program inherits the log's path from our environment.
+    static const std::string& WithNetLog(const std::string& exe, const std::string& netLog) {
+        SetEnvironmentVariableA("QC_NET_LOG", netLog.c_str());
+        return exe;
+    }
+
+    bench::Process process_;
     HWND form_ = nullptr;
-};
-
-// ---- the form's inspection ----
-
-class Inspector {
-public:
-    Inspector() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &Inspector::Proc;
-        windowClass.lpszClassName = "SoakDriverReply";
-        RegisterClassA(&windowClass);
-        window_ = CreateWindowA("SoakDriverReply", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
-    Inspector(const Inspector&) = delete;
-    Inspector& operator=(const Inspector&) = delete;
-    ~Inspector() { DestroyWindow(window_); }
-
-    std::string Text(HWND form, const std::string& component, const std::string& key) {
-        reply_.clear();
-        COPYDATASTRUCT request{quillcast::kInspectRequest, static_cast<DWORD>(component.size()),
-                               const_cast<char*>(component.data())};
-        DWORD_PTR answered = 0;
-        SendMessageTimeoutA(form, WM_COPYDATA, reinterpret_cast<WPARAM>(window_), reinterpret_cast<LPARAM>(&request),
-                            SMTO_NORMAL | SMTO_ABORTIFHUNG, 5000, &answered);
-        const std::string text = "\n" + reply_;
-        const std::string needle = "\n" + key + "=";
-        const auto at = text.find(needle);
-        Require(at != std::string::npos, "the form reports no " + key + " for " + component);
-        const auto start = at + needle.size();
-        return text.substr(start, text.find('\n', start) - start);
-    }
-    long Number(HWND form, const std::string& component, const std::string& key) {
-        return std::strtol(Text(form, component, key).c_str(), nullptr, 10);
-    }
-
-private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_COPYDATA) {
-            auto* self = reinterpret_cast<Inspector*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-            if (self && data->dwData == quillcast::kInspectReply)
-                self->reply_.assign(static_cast<const char*>(data->lpData), data->cbData);
-            return TRUE;
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-
-    HWND window_ = nullptr;
-    std::string reply_;
 };
 
 // ---- real input to the foreground window ----
 
-void Send(std::vector<INPUT> inputs) {
-    Require(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size(),
-            "SendInput failed");
-}
-
-INPUT Key(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
-void PressKey(WORD key) { Send({Key(key, false), Key(key, true)}); }
-
-void TypeDigits(const char* digits) {
-    std::vector<INPUT> inputs;
-    for (const char* c = digits; *c; ++c) {
-        inputs.push_back(Key(static_cast<WORD>(*c), false));
-        inputs.push_back(Key(static_cast<WORD>(*c), true));
-    }
-    Send(std::move(inputs));
-}
-
-void BringToFront(HWND window) {
-    if (GetForegroundWindow() == window) return;
-    SetForegroundWindow(window);
-    Require(WaitFor([&] { return GetForegroundWindow() == window; }, 5000), "the window would not come to the front");
-}
-
 void ClickAt(HWND window, POINT client) {
-    BringToFront(window);
+    Require(BringToFront(window, 5000), "the window would not come to the front");
     POINT screen = client;
     ClientToScreen(window, &screen);
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = (screen.x * 65536 + width - 1) / width;
-    move.mi.dy = (screen.y * 65536 + height - 1) / height;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    Send({move});
-    Require(WaitFor([&] {
-        POINT now{};
-        GetCursorPos(&now);
-        return now.x == screen.x && now.y == screen.y;
-    }, 5000), "the pointer did not arrive");
-    INPUT click[2]{};
-    click[0].type = click[1].type = INPUT_MOUSE;
-    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    Send({click[0], click[1]});
+    Require(MoveMouse(screen, 5000), "the pointer did not arrive");
+    Require(ClickLeft(), "SendInput failed");
 }
 
 // ---- the net stand-in's log ----
@@ -271,7 +121,7 @@ class Soak {
 public:
     Soak(Program& program, Inspector& inspector, std::string netLog)
         : program_(program), inspector_(inspector), netLog_(std::move(netLog)) {
-        Require(inspector_.Number(program_.Form(), "frmMain", "LiveGdi") >= 0,
+        Require(Number("frmMain", "LiveGdi") >= 0,
                 "the program reports no live-object counts: is it the test build?");
     }
 
@@ -280,14 +130,10 @@ public:
         // Every started stand-in has ended, so the program's hold on it is all that is left.
         WaitFor([&] { return CountRecords(netLog_) == recordsExpected_; }, 10000);
         Holdings now;
-        HWND form = program_.Form();
-        now.kernel = inspector_.Number(form, "frmMain", "LiveKernel");
-        now.gdi = inspector_.Number(form, "frmMain", "LiveGdi");
-        now.user = inspector_.Number(form, "frmMain", "LiveUser");
-        PROCESS_MEMORY_COUNTERS counters{};
-        counters.cb = sizeof counters;
-        GetProcessMemoryInfo(program_.Process(), &counters, sizeof counters);
-        now.committedKib = static_cast<long long>(counters.PagefileUsage / 1024);
+        now.kernel = Number("frmMain", "LiveKernel");
+        now.gdi = Number("frmMain", "LiveGdi");
+        now.user = Number("frmMain", "LiveUser");
+        now.committedKib = static_cast<long long>(CommittedBytes(program_.Process()) / 1024);
         DWORD handles = 0;
         GetProcessHandleCount(program_.Process(), &handles);
         now.systemHandles = static_cast<long>(handles);
@@ -297,9 +143,8 @@ public:
     }
 
     POINT CentreOf(const char* component) {
-        HWND form = program_.Form();
-        return POINT{inspector_.Number(form, component, "Left") + inspector_.Number(form, component, "Width") / 2,
-                     inspector_.Number(form, component, "Top") + inspector_.Number(form, component, "Height") / 2};
+        return POINT{Number(component, "Left") + Number(component, "Width") / 2,
+                     Number(component, "Top") + Number(component, "Height") / 2};
     }
 
     void SendOnce() {
@@ -315,7 +160,7 @@ public:
         Require(WaitFor([&] { return (box = FindVisible(program_.Id(), "TAboutBox")) != nullptr; }),
                 "a click on About opened no box");
         Require(WaitFor([&] { return GetForegroundWindow() == box; }), "the About box did not come to the front");
-        PressKey(VK_ESCAPE);
+        Require(PressKey(VK_ESCAPE), "SendInput failed");
         Require(WaitFor([&] { return !IsWindow(box) && IsWindowEnabled(program_.Form()); }),
                 "Escape did not close the About box");
     }
@@ -340,24 +185,21 @@ public:
     void ArmForNever() {
         HWND form = program_.Form();
         ClickAt(form, CentreOf("dateArrif"));
-        Require(WaitFor([&] { return inspector_.Text(form, "dateArrif", "Checked") == "1"; }),
+        Require(WaitFor([&] { return Text("dateArrif", "Checked") == "1"; }),
                 "dateArrif would not be checked");
-        const HWND timeSet = reinterpret_cast<HWND>(static_cast<INT_PTR>(inspector_.Number(form, "timeSet", "Hwnd")));
+        const HWND timeSet = WindowOf("timeSet");
         ClickAt(form, CentreOf("timeSet"));
         Require(WaitFor([&] { return Focus() == timeSet; }), "timeSet would not take the focus");
-        PressKey(VK_HOME);
-        TypeDigits("999999");
+        Require(PressKey(VK_HOME) && TypeKeys("999999"), "SendInput failed");
         Require(WaitFor([&] { return WindowText(timeSet) == "99:99:99"; }), "timeSet would not show 99:99:99");
         ClickAt(form, CentreOf("messageText"));
-        const HWND messageText =
-            reinterpret_cast<HWND>(static_cast<INT_PTR>(inspector_.Number(form, "messageText", "Hwnd")));
+        const HWND messageText = WindowOf("messageText");
         Require(WaitFor([&] { return Focus() == messageText; }), "the focus would not leave timeSet");
     }
 
     // Lets the armed program tick; returns how many times timeNow changed.
     long Tick(double seconds) {
-        const HWND timeNow =
-            reinterpret_cast<HWND>(static_cast<INT_PTR>(inspector_.Number(program_.Form(), "timeNow", "Hwnd")));
+        const HWND timeNow = WindowOf("timeNow");
         std::string last = WindowText(timeNow);
         long changes = 0;
         const double end = NowMs() + seconds * 1000;
@@ -373,6 +215,18 @@ public:
     long Records() const { return CountRecords(netLog_); }
 
 private:
+    // Inspection that must answer: without it the phase's figures would mean nothing.
+    std::string Text(const char* component, const char* key) {
+        const auto text = inspector_.Text(program_.Form(), component, key);
+        Require(text.has_value(), std::string("the form reports no ") + key + " for " + component);
+        return *text;
+    }
+    long Number(const char* component, const char* key) {
+        return std::strtol(Text(component, key).c_str(), nullptr, 10);
+    }
+    HWND WindowOf(const char* component) {
+        return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::strtoll(Text(component, "Hwnd").c_str(), nullptr, 10)));
+    }
     HWND Focus() const {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;

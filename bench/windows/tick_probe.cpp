@@ -22,23 +22,14 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/component_query_protocol.h"
+#include "bench/windows/bench_support.h"
 
 namespace {
 
+using namespace bench;
+
 constexpr char kMarker[] = "-";  // no tick ever writes this
 constexpr long long kSecondsPerDay = 24 * 60 * 60;
-
-double NowMs() {
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 // The local clock in whole seconds since 1601 (so that days follow on) and milliseconds.
 struct ClockReading {
@@ -93,109 +84,7 @@ std::optional<long long> SecondOfDayIn(const std::string& text) {
     return hour * 3600LL + minute * 60 + second;
 }
 
-std::string Folder() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of("\\/") + 1);
-}
-
 // ---- the program under measurement ----
-
-class Program {
-public:
-    explicit Program(const std::string& path) {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        std::string commandLine = "\"" + path + "\"";
-        started_ = CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  Folder().c_str(), &startup, &info_) != FALSE;
-    }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-    ~Program() {
-        if (!started_) return;
-        if (form_) PostMessageA(form_, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(info_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(info_.hProcess, 1);
-        CloseHandle(info_.hThread);
-        CloseHandle(info_.hProcess);
-    }
-
-    bool started() const { return started_; }
-
-    // The visible main window, once the program waits for input.
-    HWND MainForm() {
-        WaitForInputIdle(info_.hProcess, 20000);
-        const double deadline = NowMs() + 20000;
-        while (!form_ && NowMs() < deadline) {
-            EnumWindows(&Program::Collect, reinterpret_cast<LPARAM>(this));
-            if (!form_) Sleep(10);
-        }
-        return form_;
-    }
-
-private:
-    static BOOL CALLBACK Collect(HWND window, LPARAM self) {
-        auto* program = reinterpret_cast<Program*>(self);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        char name[32] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (owner == program->info_.dwProcessId && lstrcmpA(name, "TfrmMain") == 0 && IsWindowVisible(window)) {
-            program->form_ = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
-    PROCESS_INFORMATION info_{};
-    bool started_ = false;
-    HWND form_ = nullptr;
-};
-
-// The form's inspection: the window handle of a named component. The reply comes back
-// to a message-only window of ours while we wait in SendMessage.
-class Inspector {
-public:
-    Inspector() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &Inspector::WindowProc;
-        windowClass.lpszClassName = "TickProbeReply";
-        RegisterClassA(&windowClass);
-        window_ = CreateWindowA("TickProbeReply", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&reply_));
-    }
-    Inspector(const Inspector&) = delete;
-    Inspector& operator=(const Inspector&) = delete;
-    ~Inspector() { DestroyWindow(window_); }
-
-    HWND WindowOf(HWND form, const std::string& component) {
-        reply_.clear();
-        COPYDATASTRUCT request{quillcast::kInspectRequest, static_cast<DWORD>(component.size()),
-                               const_cast<char*>(component.data())};
-        DWORD_PTR found = 0;
-        SendMessageTimeoutA(form, WM_COPYDATA, reinterpret_cast<WPARAM>(window_), reinterpret_cast<LPARAM>(&request),
-                            SMTO_NORMAL, 5000, &found);
-        const auto at = reply_.find("\nHwnd=");
-        if (!found || at == std::string::npos) return nullptr;
-        return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::strtoll(reply_.c_str() + at + 6, nullptr, 10)));
-    }
-
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_COPYDATA) {
-            auto* reply = reinterpret_cast<std::string*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-            if (reply && data->dwData == quillcast::kInspectReply)
-                reply->assign(static_cast<const char*>(data->lpData), data->cbData);
-            return TRUE;
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-
-    HWND window_ = nullptr;
-    std::string reply_;
-};
 
 std::optional<std::string> TextOf(HWND window) {
     char text[256];
@@ -213,7 +102,10 @@ struct Tick {
     double offsetMs;    // when it was seen, after the turn of that second
 };
 
-double Percentile(std::vector<double> values, double fraction) {
+// The sample at the rank rounded from fraction x (count - 1). Not bench::Percentile
+// (rank share x count, rounded down), whose p99 lies one sample higher on some counts:
+// kept so that the offsets compare with the figures taken so far.
+double RoundedPercentile(std::vector<double> values, double fraction) {
     if (values.empty()) return 0;
     std::sort(values.begin(), values.end());
     const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
@@ -269,7 +161,8 @@ void MeasureTicks(HWND clock, int minutes) {
     std::printf("seconds_missed             %zu (target 0)\n", missed.size());
     std::printf("seconds_ticked_twice       %zu (target 0)\n", twice.size());
     std::printf("tick_offset_ms             median %.0f   p99 %.0f   worst %.0f   best %.0f (seen after the turn of the second)\n",
-                Percentile(offsets, 0.5), Percentile(offsets, 0.99), Percentile(offsets, 1.0), Percentile(offsets, 0.0));
+                RoundedPercentile(offsets, 0.5), RoundedPercentile(offsets, 0.99), RoundedPercentile(offsets, 1.0),
+                RoundedPercentile(offsets, 0.0));
     if (!unplaced.empty()) std::printf("texts_not_on_the_clock     %zu\n", unplaced.size());
     const auto listSome = [](const char* what, const std::vector<long long>& seconds) {
         for (std::size_t i = 0; i < seconds.size() && i < 10; ++i) std::printf("  %s %s\n", what, TimeOfDay(seconds[i]).c_str());
@@ -284,14 +177,14 @@ void MeasureTicks(HWND clock, int minutes) {
 int main(int argc, char** argv) {
     const int minutes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
 
-    Program program(Folder() + "quillcast.exe");
-    if (!program.started()) {
+    Process program(Folder() + "quillcast.exe");
+    if (!program.Started()) {
         std::printf("cannot start quillcast.exe (error %lu)\n", GetLastError());
         return 1;
     }
-    HWND form = program.MainForm();
+    HWND form = program.Window("TfrmMain", 20000);
     Inspector inspector;
-    HWND clock = form ? inspector.WindowOf(form, "timeNow") : nullptr;
+    HWND clock = form ? inspector.Window(form, "timeNow") : nullptr;
     if (!clock) {
         std::printf("the main window or its timeNow field was not found\n");
         return 1;
