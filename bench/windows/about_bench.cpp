@@ -42,7 +42,7 @@ public:
         BringToFront(form_, 2000);
         MoveMouse(button_);
         const double start = NowMs();
-        ClickLeft();
+        ClickLeft(button_);
         HWND box = nullptr;
         if (!WaitFor([&] { return (box = FindVisible(program_.Id(), kBoxClass)) != nullptr; }))
             return -1;

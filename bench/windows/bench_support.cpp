@@ -166,16 +166,22 @@ bool SendInputs(std::vector<INPUT> inputs) {
     return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
-bool MoveMouse(POINT screen, double timeoutMs) {
-    // Absolute coordinates run 0..65535 across the screen; rounding up makes the
-    // system's mapping back (rounded down) land on the pixel.
+namespace {
+// Absolute coordinates run 0..65535 across the screen; rounding up makes the
+// system's mapping back (rounded down) land on the pixel.
+INPUT MouseAt(POINT screen, DWORD flags) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = (screen.x * 65536 + width - 1) / width;
-    move.mi.dy = (screen.y * 65536 + height - 1) / height;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    const bool sent = SendInputs({move});
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (screen.x * 65536 + width - 1) / width;
+    input.mi.dy = (screen.y * 65536 + height - 1) / height;
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+}  // namespace
+
+bool MoveMouse(POINT screen, double timeoutMs) {
+    const bool sent = SendInputs({MouseAt(screen, 0)});
     const bool arrived = WaitFor(
         [&] {
             POINT now{};
@@ -186,12 +192,10 @@ bool MoveMouse(POINT screen, double timeoutMs) {
     return sent && arrived;
 }
 
-bool ClickLeft() {
-    INPUT click[2]{};
-    click[0].type = click[1].type = INPUT_MOUSE;
-    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    return SendInputs({click[0], click[1]});
+bool ClickLeft(POINT screen) {
+    // The buttons carry the point too: under Wine a late pointer event of the X
+    // server can still put the pointer back where it was before a move.
+    return SendInputs({MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)});
 }
 
 namespace {

@@ -98,8 +98,8 @@ inline double Median(std::vector<double> values) { return Percentile(std::move(v
 bool SendInputs(std::vector<INPUT> inputs);
 // Moves the pointer to the screen point; returns whether it got there within `timeoutMs`.
 bool MoveMouse(POINT screen, double timeoutMs = 10000);
-// A left click where the pointer is.
-bool ClickLeft();
+// A left click at the screen point, where MoveMouse has put the pointer.
+bool ClickLeft(POINT screen);
 // Down and up of one virtual key.
 bool PressKey(WORD key);
 // Down and up of each character's key, in order: digits and capital letters.

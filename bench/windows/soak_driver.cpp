@@ -79,7 +79,7 @@ void ClickAt(HWND window, POINT client) {
     POINT screen = client;
     ClientToScreen(window, &screen);
     Require(MoveMouse(screen, 5000), "the pointer did not arrive");
-    Require(ClickLeft(), "SendInput failed");
+    Require(ClickLeft(screen), "SendInput failed");
 }
 
 // ---- the net stand-in's log ----
