@@ -76,33 +76,11 @@ std::string joined(const std::vector<std::string>& texts) {
 // How many pixels of exactly `colour` the screen shows over a window.
 int pixelsOfColour(HWND window, COLORREF colour) {
     const RECT area = windowRect(window);
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    if (width <= 0 || height <= 0) return 0;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    int count = 0;
-    if (bitmap) {
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-        GdiFlush();
-        const auto* pixels = static_cast<const DWORD*>(bits);
-        const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-        for (int i = 0; i < width * height; ++i) count += (pixels[i] & 0xFFFFFF) == wanted;
-        SelectObject(memory, previous);
-        DeleteObject(bitmap);
-    }
-    DeleteDC(memory);
+    const std::vector<DWORD> pixels = pixelsOf(screen, area.left, area.top, area.right - area.left, area.bottom - area.top);
     ReleaseDC(nullptr, screen);
-    return count;
+    const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    return static_cast<int>(std::count(pixels.begin(), pixels.end(), wanted));
 }
 
 void waitForLinkColour(HWND link, COLORREF colour, const std::string& what) {

@@ -15,6 +15,7 @@
 #include "driver/case_context.h"
 #include "driver/cases.h"
 #include "driver/quillcast_session.h"
+#include "driver/screenshot.h"
 #include "driver/title_font.h"
 #include "driver/user_input.h"
 #include "driver/windows_query.h"
@@ -75,27 +76,8 @@ public:
         height_ = client.bottom;
         const POINT origin = clientToScreen(form, POINT{0, 0});
         if (width_ <= 0 || height_ <= 0) return;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
         HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (bitmap) {
-            HGDIOBJ previous = SelectObject(memory, bitmap);
-            BitBlt(memory, 0, 0, width_, height_, screen, origin.x, origin.y, SRCCOPY);
-            GdiFlush();
-            const auto* pixels = static_cast<const DWORD*>(bits);
-            pixels_.assign(pixels, pixels + static_cast<std::size_t>(width_) * height_);
-            SelectObject(memory, previous);
-            DeleteObject(bitmap);
-        }
-        DeleteDC(memory);
+        pixels_ = pixelsOf(screen, origin.x, origin.y, width_, height_);
         ReleaseDC(nullptr, screen);
         if (pixels_.empty()) fail("could not read the screen");
     }

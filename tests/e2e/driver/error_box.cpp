@@ -2,6 +2,7 @@
 
 #include "framework.h"
 #include "program.h"
+#include "screenshot.h"
 #include "windows_query.h"
 
 namespace e2e {
@@ -45,33 +46,6 @@ ErrorBox waitForErrorBox(Program& program) {
     }, "an error box", kStartWait);
     return readErrorBox(box);
 }
-
-namespace {
-
-// The pixels of a screen-sized DC area as 0x00RRGGBB values, row by row.
-std::vector<DWORD> pixelsOf(HDC source, int x, int y, int width, int height) {
-    HDC memory = CreateCompatibleDC(source);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
-    GdiFlush();
-    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    for (DWORD& pixel : pixels) pixel &= 0x00FFFFFF;
-    return pixels;
-}
-
-}  // namespace
 
 bool showsSystemIcon(const ErrorBox& box, LPCSTR systemIcon) {
     if (!box.icon) return false;

@@ -55,6 +55,33 @@ bool saveScreenRect(const RECT& screenRect, const std::string& path) {
     return read && writeBitmapFile(path, header, pixels);
 }
 
+std::vector<DWORD> pixelsOf(HDC source, int x, int y, int width, int height) {
+    if (width <= 0 || height <= 0) return {};
+    HDC memory = CreateCompatibleDC(source);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap) {
+        DeleteDC(memory);
+        return {};
+    }
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
+    GdiFlush();
+    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    for (DWORD& pixel : pixels) pixel &= 0x00FFFFFF;
+    return pixels;
+}
+
 bool saveScreen(const std::string& path) {
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     return saveScreenRect(screen, path);
